@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+
+// What the link needs of a serial port, and nothing more. One backend drives
+// QSerialPort (real adapters and pseudo-terminals); the tests wire an
+// in-memory port to the virtual programmer box.
+//
+// Port numbers run from 1 to 15; how a number maps to a device is up to the
+// backend. Notifications carry a code: ReceivedBytes when bytes are waiting and
+// the receive threshold is not 0, codes above 10 for line errors.
+class SerialPort : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int ReceivedBytes = 2;
+    static constexpr int LineError = 1008;
+
+    using QObject::QObject;
+    ~SerialPort() override = default;
+
+    virtual void setPortNumber(int number) = 0;
+    virtual int portNumber() const = 0;
+
+    // "57600,n,8,1", binary, one byte per take, input 1200 and output 40 bytes,
+    // receive threshold 1, both buffers emptied. False when the port refuses.
+    virtual bool applySettings() = 0;
+
+    virtual bool open() = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+
+    // Empties the receive and the transmit buffer. False on a port error.
+    virtual bool clearBuffers() = 0;
+    // Queues all bytes for sending. False on a port error (e.g. not open).
+    virtual bool write(const QByteArray &bytes) = 0;
+    virtual int bytesWaiting() const = 0;
+    // The next received byte, or -1 when none is waiting.
+    virtual int takeByte() = 0;
+
+    void setReceiveThreshold(int threshold) { threshold_ = threshold; }
+    int receiveThreshold() const { return threshold_; }
+
+signals:
+    // The OnComm event of the port.
+    void notification(int code);
+    // Raised on every arrival of bytes, whatever the threshold, and when the
+    // port closes: wakes a wait that polls bytesWaiting().
+    void activity();
+
+protected:
+    // Backends call this when bytes arrived. The notification is delivered
+    // from the event loop, never from inside the backend's own signal, so a
+    // handler that waits for more bytes still hears of them.
+    void announceBytes();
+    // Backends call this on a line error while open.
+    void announceLineError();
+
+private:
+    void deliverReceiveNotification();
+
+    int threshold_ = 1;
+    bool notificationPending_ = false;
+};

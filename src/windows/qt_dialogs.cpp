@@ -1,0 +1,109 @@
+#include "windows/qt_dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+#include "windows/texts.h"
+
+namespace {
+
+QWidget *dialogParent()
+{
+    return QApplication::activeWindow();
+}
+
+// The program's texts break lines with CR LF; Qt's labels want LF alone.
+QString displayText(QString text)
+{
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+QMessageBox::Icon qtIcon(Dialogs::Icon icon)
+{
+    switch (icon) {
+    case Dialogs::Icon::Information:
+        return QMessageBox::Information;
+    case Dialogs::Icon::Warning:
+        return QMessageBox::Warning;
+    case Dialogs::Icon::Question:
+        return QMessageBox::Question;
+    case Dialogs::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+Dialogs::Answer QtDialogs::message(const QString &text, const QString &title, Icon icon,
+                                   Buttons buttons)
+{
+    QMessageBox box(qtIcon(icon), title.isEmpty() ? Texts::AppTitle : title, displayText(text),
+                    buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                              : QMessageBox::Ok,
+                    dialogParent());
+    const int answer = box.exec();
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    return answer == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+QString QtDialogs::input(const QString &title, const QString &prompt)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(dialogParent(), title, displayText(prompt),
+                                               QLineEdit::Normal, QString(), &ok);
+    return ok ? text : QString();
+}
+
+QString QtDialogs::qtFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString &description = parts.at(i);
+        const QString &pattern = parts.at(i + 1);
+        // Qt reads the patterns from the last parenthesis; add it only when the
+        // description does not already end in it.
+        if (description.endsWith(QLatin1Char('(') + pattern + QLatin1Char(')')))
+            entries << description;
+        else
+            entries << description + QLatin1String(" (") + pattern + QLatin1Char(')');
+    }
+    return entries.join(QLatin1String(";;"));
+}
+
+QString QtDialogs::openFile(const QString &title, const QString &filter)
+{
+    const QString qt = qtFilter(filter);
+    QString selected = qt.section(QLatin1String(";;"), 0, 0);
+    return QFileDialog::getOpenFileName(dialogParent(), title, QString(), qt, &selected);
+}
+
+QString QtDialogs::saveFile(const QString &title, const QString &filter,
+                            const SaveOptions &options)
+{
+    const QString qt = qtFilter(filter);
+    QString selected = qt.section(QLatin1String(";;"), 0, 0);
+    QFileDialog::Options qtOptions;
+    if (!options.overwritePrompt)
+        qtOptions |= QFileDialog::DontConfirmOverwrite;
+    // Qt's file dialogs never change the process's current directory.
+    for (;;) {
+        const QString name = QFileDialog::getSaveFileName(dialogParent(), title, QString(), qt,
+                                                          &selected, qtOptions);
+        if (name.isEmpty() || !options.createPrompt || QFileInfo::exists(name))
+            return name;
+        // Qt has no create prompt of its own: ask as the Windows dialog does,
+        // and on No let the user choose again.
+        const QMessageBox::StandardButton answer = QMessageBox::question(
+            dialogParent(), title, name + QLatin1Char('\n') + Texts::CreatePrompt,
+            QMessageBox::Yes | QMessageBox::No);
+        if (answer == QMessageBox::Yes)
+            return name;
+    }
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "windows/dialogs.h"
+
+// The dialogs the user sees: QMessageBox, QInputDialog and QFileDialog.
+class QtDialogs : public Dialogs {
+public:
+    Answer message(const QString &text, const QString &title, Icon icon,
+                   Buttons buttons) override;
+    QString input(const QString &title, const QString &prompt) override;
+    QString openFile(const QString &title, const QString &filter) override;
+    QString saveFile(const QString &title, const QString &filter,
+                     const SaveOptions &options) override;
+
+    // "desc|pattern|desc|pattern" in Qt's "desc (pattern);;desc (pattern)" form.
+    static QString qtFilter(const QString &filter);
+};

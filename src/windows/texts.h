@@ -1,0 +1,120 @@
+#pragma once
+
+#include <QString>
+
+// Every text the user reads in the main window, the start-up window and the
+// program's message boxes, byte for byte. Kept in one place so that a test can
+// compare them and a translator never has to hunt for them.
+namespace Texts {
+
+// Application title, shown by boxes that name no title of their own.
+inline const QString AppTitle = QStringLiteral("存储器编程器软件");
+
+// Titles of the message boxes.
+inline const QString WarningTitle = QStringLiteral("警告信息");
+inline const QString SuccessTitle = QStringLiteral("操作成功");
+inline const QString NoticeTitle = QStringLiteral("提示信息");
+inline const QString QuestionTitle = QStringLiteral("询问信息");
+
+// The maker's contact details are placeholders until the maker supplies them.
+inline const QString ContactLine = QStringLiteral("服务电话：000-00000000    电子邮件：support@example.com");
+inline const QString TelephoneLine = QStringLiteral("服务电话：000-00000000");
+
+// Main window.
+inline const QString Form1Caption =
+    QStringLiteral("ZELTRON－存储器编程器软件V3.0    Harvenco欢迎您！  本公司全部产品办理邮购");
+inline const QString WelcomeBanner = QStringLiteral("欢迎使用 ZELTRON 存储器编程器");
+inline const QString Online = QStringLiteral("联机");
+inline const QString Offline = QStringLiteral("脱机");
+inline const QString Text2Initial = QStringLiteral("正在测试,请稍候.......");
+inline const QString Text2Testing = QStringLiteral("请确认编程器已连接，正在测试，请稍后－－－");
+inline const QString ModelButton = QStringLiteral("型号选择");
+inline const QString ModelButtonTip = QStringLiteral("选择您要操作的芯片型号");
+inline const QString SupportedDevices = QStringLiteral("支持器件：");
+inline const QString Series24 = QStringLiteral("24 系列 EEPROM");
+inline const QString Series93 = QStringLiteral("93 系列 EEPROM");
+inline const QString AddressHeading = QStringLiteral("ADDRESS");
+inline const QString EditHint = QStringLiteral("鼠标左键双击当前数据，可对当前数据进行修改编辑");
+inline const QString PercentDesign = QStringLiteral("99.99%");
+inline const QString PercentStart = QStringLiteral("0.00%");
+inline const QString ProgressHeading = QStringLiteral("  操    作  完成比例");
+
+// Status texts.
+inline const QString StartupStatus =
+    QStringLiteral("您还没有打开文件，系统默认芯片为24C02，芯片容量为256字节，缓冲区为全 FF。 ");
+inline const QString NewFileStatus =
+    QStringLiteral("您还没有打开文件，默认新建文件芯片为24C02，芯片容量为256字节，缓冲区为全 FF。 ");
+inline const QString ModelStatusBegin = QStringLiteral("您还没有打开文件，您选择芯片为");
+inline const QString ModelStatusMiddle = QStringLiteral("，芯片容量为");
+inline const QString ModelStatusEnd = QStringLiteral("字节，缓冲区为全 FF。 ");
+inline const QString EditingStatus = QStringLiteral("正在编辑：");
+inline const QString FileSizeStatus = QStringLiteral("    文件大小为：");
+inline const QString Bytes = QStringLiteral("字节");
+
+// The advice shown whenever the box does not answer, joined by CR LF.
+inline const QString FailureHintLine1 = QStringLiteral("操作未成功，可能有以下原因：");
+inline const QString FailureHintLine2 = QStringLiteral("1.编程器USB编程电缆没有连接，");
+inline const QString FailureHintLine3 =
+    QStringLiteral("2.若编程器已连接送电，重新插拔一次USB编程电缆，再测试！！");
+inline const QString FailureHintLine4 = QStringLiteral(
+    "3.芯片型号选择错误，注意（24C02－24C16）和（24C32－24C64）的芯片不能互换！！,93C46-93C86之间也不要互相代换！！");
+
+// Link supervision.
+inline const QString CommunicationFault = QStringLiteral(
+    "编程器通讯故障，请按编程器  复位键 或 重新拔插一次编程器USB通讯电缆， 重新建立通讯！！");
+
+// Chip operations.
+inline const QString WriteConfirm =
+    QStringLiteral("写芯片操作将会将当前芯片的全部内容擦除，您确认要写芯片吗？");
+inline const QString AutoConfirm =
+    QStringLiteral("自动操作将会将当前芯片的全部内容擦除后写入新数据，您确认要写芯片吗？");
+inline const QString EraseConfirm =
+    QStringLiteral("擦除操作会将当前芯片的全部内容擦除，您确认要擦除芯片数据吗？");
+inline const QString ReadBlockFailed = QStringLiteral(
+    "读芯片失败,请检查编程器USB编程电缆是否连接好，芯片型号选择是否正确，注意02－16和32－64不能混用，否则错误！！！！");
+inline const QString WriteBlockFailed = QStringLiteral(
+    "写芯片失败,请检查编程器USB编程电缆是否连接好，芯片型号选择是否正确，注意02－16和32－64不能混用，93C46-93C86之间也不要互相代换，否则错误！！！！");
+inline const QString VerifyBlockFailed = QStringLiteral("校验片失败,");
+inline const QString ReadSucceeded = QStringLiteral("恭喜您！芯片读操作成功！！");
+inline const QString WriteSucceeded = QStringLiteral("恭喜您！写芯片操作成功！！");
+inline const QString VerifySucceeded = QStringLiteral("恭喜您！数据校验成功！！");
+inline const QString AutoSucceeded = QStringLiteral("恭喜您！数据 写和校验 成功！！");
+inline const QString EraseSucceeded = QStringLiteral("恭喜您！擦除芯片成功！！");
+inline const QString DiffBegin = QStringLiteral("校验芯片失败！");
+inline const QString DiffPosition = QStringLiteral("数据位置为: ");
+inline const QString DiffPcData = QStringLiteral("H    电脑数据为：  ");
+inline const QString DiffChipData = QStringLiteral("H   芯片数据为：  ");
+inline const QString DiffEnd = QStringLiteral("H   !!!");
+
+// Byte editing.
+inline const QString EditTitle = QStringLiteral("输入新数值");
+inline const QString EditPromptLine1 = QStringLiteral("请输入一个十六进制数值，数值不应超过FFH！！");
+inline const QString EditPromptLine2 = QStringLiteral("这个数据只能是0－9或A－F或它们的组合！！");
+inline const QString EditInvalid =
+    QStringLiteral("您输入的数字无效！必须输入16进制数据，且不能超过 FFH ");
+
+// Files.
+inline const QString OpenTitle = QStringLiteral("打开数据文件");
+inline const QString SaveTitle = QStringLiteral("保存数据文件");
+inline const QString FileFilter = QStringLiteral("二进制文件(*.BIN)|*.BIN|所有文件(*.*)|*.*");
+inline const QString FileTooLarge =
+    QStringLiteral("选择的文件大小大于您选择的芯片型号容量，请重新选择！！");
+inline const QString SaveFailedBegin = QStringLiteral("文件 ");
+inline const QString SaveFailedEnd =
+    QStringLiteral(" 保存失败，数据没有存入电脑！请检查磁盘空间和文件权限后重新保存！！");
+inline const QString LoadFailedBegin = QStringLiteral("文件 ");
+inline const QString LoadFailedEnd = QStringLiteral(" 读取失败，缓冲区数据没有改变！！");
+inline const QString CreatePrompt = QStringLiteral("该文件不存在。\n要创建该文件吗？");
+
+// Exit.
+inline const QString ExitQuestion = QStringLiteral("您确认要退出系统吗？");
+
+// Start-up window.
+inline const QString Form2Caption =
+    QStringLiteral("ZELTRON－存储器编程器软件 V3.0") + QString(8, QLatin1Char(' ')) + TelephoneLine;
+inline const QString UseOnline = QStringLiteral("联机使用");
+inline const QString UseOffline = QStringLiteral("脱机使用");
+inline const QString Connecting = QStringLiteral("正在联机，请稍候- - - - - ");
+inline const QString AlreadyRunning = QStringLiteral("编程器软件程序已经在运行，不能再次运行！！！");
+
+}  // namespace Texts

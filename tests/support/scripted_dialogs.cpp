@@ -1,0 +1,80 @@
+#include "support/scripted_dialogs.h"
+
+namespace {
+QString takeFirstOrEmpty(QStringList &list)
+{
+    return list.isEmpty() ? QString() : list.takeFirst();
+}
+}  // namespace
+
+Dialogs::Answer ScriptedDialogs::message(const QString &text, const QString &title, Icon icon,
+                                         Buttons buttons)
+{
+    Call call;
+    call.kind = Kind::Message;
+    call.text = text;
+    call.title = title;
+    call.icon = icon;
+    call.buttons = buttons;
+    calls << call;
+    if (onCall)
+        onCall(call);
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
+}
+
+QString ScriptedDialogs::input(const QString &title, const QString &prompt)
+{
+    Call call;
+    call.kind = Kind::Input;
+    call.text = prompt;
+    call.title = title;
+    calls << call;
+    if (onCall)
+        onCall(call);
+    return takeFirstOrEmpty(inputs);
+}
+
+QString ScriptedDialogs::openFile(const QString &title, const QString &filter)
+{
+    Call call;
+    call.kind = Kind::OpenFile;
+    call.title = title;
+    call.filter = filter;
+    calls << call;
+    if (onCall)
+        onCall(call);
+    return takeFirstOrEmpty(fileNames);
+}
+
+QString ScriptedDialogs::saveFile(const QString &title, const QString &filter,
+                                  const SaveOptions &options)
+{
+    Call call;
+    call.kind = Kind::SaveFile;
+    call.title = title;
+    call.filter = filter;
+    call.options = options;
+    calls << call;
+    if (onCall)
+        onCall(call);
+    return takeFirstOrEmpty(fileNames);
+}
+
+QList<ScriptedDialogs::Call> ScriptedDialogs::messages() const
+{
+    QList<Call> result;
+    for (const Call &call : calls)
+        if (call.kind == Kind::Message)
+            result << call;
+    return result;
+}
+
+QStringList ScriptedDialogs::messageTexts() const
+{
+    QStringList result;
+    for (const Call &call : messages())
+        result << call.text;
+    return result;
+}

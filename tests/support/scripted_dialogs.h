@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+#include <functional>
+
+#include "windows/dialogs.h"
+
+// Records every dialog the program asks for and answers from a script, so a
+// test never waits for a person.
+class ScriptedDialogs : public Dialogs {
+public:
+    enum class Kind { Message, Input, OpenFile, SaveFile };
+
+    struct Call {
+        Kind kind = Kind::Message;
+        QString text;  // message text or input prompt
+        QString title;
+        Icon icon = Icon::None;
+        Buttons buttons = Buttons::Ok;
+        QString filter;
+        SaveOptions options;
+    };
+
+    Answer message(const QString &text, const QString &title, Icon icon,
+                   Buttons buttons) override;
+    QString input(const QString &title, const QString &prompt) override;
+    QString openFile(const QString &title, const QString &filter) override;
+    QString saveFile(const QString &title, const QString &filter,
+                     const SaveOptions &options) override;
+
+    // Answers to Yes/No boxes, taken in order; then defaultAnswer.
+    QList<Answer> answers;
+    Answer defaultAnswer = Answer::Yes;
+    // Answers to input boxes, taken in order; then empty (cancel).
+    QStringList inputs;
+    // Answers to file dialogs, taken in order; then empty (cancel).
+    QStringList fileNames;
+    // Runs while a dialog is "on screen", before it answers.
+    std::function<void(const Call &)> onCall;
+
+    QList<Call> calls;
+
+    QList<Call> messages() const;
+    QStringList messageTexts() const;
+    void clear() { calls.clear(); }
+};
