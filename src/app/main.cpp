@@ -1,7 +1,45 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "app/command_line.h"
+#include "app/single_instance.h"
+#include "link/port_numbering.h"
+#include "link/qt_serial_port.h"
+#include "windows/form1.h"
+#include "windows/form2.h"
+#include "windows/qt_dialogs.h"
+#include "windows/texts.h"
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("eeprom-programmer"));
+
+    // Qt's own buttons and file dialogs speak Chinese too.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                          QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
+
+    QtDialogs dialogs;
+    SingleInstance instance;
+    if (!instance.acquire()) {
+        dialogs.message(Texts::AlreadyRunning, Texts::WarningTitle, Dialogs::Icon::Warning,
+                        Dialogs::Buttons::Ok);
+        return 0;
+    }
+
+    auto *port = new QtSerialPort(PortNumbering(explicitPorts(QApplication::arguments())));
+    Form1 form1(dialogs, port);
+    Form2 form2;
+    form1.setStartupWindow(&form2);
+    form2.showMainWindow = [&form1] {
+        form1.Form_Load();
+        form1.show();
+    };
+    form2.show();
+    return QApplication::exec();
 }

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QStringList>
+
+// The program's only option: --port PATH, repeatable, naming serial devices to
+// try before the usual ones.
+QStringList explicitPorts(const QStringList &arguments);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+struct ChipState;
+class Dialogs;
+class HexView;
+
+// Changes one byte of the buffer: double-click its cell, type a new value.
+class ByteEditor {
+public:
+    ByteEditor(ChipState &state, HexView &view, Dialogs &dialogs);
+
+    void lstHex_DblClick();
+
+    // One or two hexadecimal digits, either case, blanks around them allowed.
+    static std::optional<quint8> parseHexByte(const QString &text);
+    static QString prompt();
+
+private:
+    ChipState &state_;
+    HexView &view_;
+    Dialogs &dialogs_;
+};

@@ -1,0 +1,66 @@
+#include "chips/hex_page_model.h"
+
+#include <array>
+
+namespace {
+
+// "00".."FF", built once: a redraw formats 256 cells.
+const std::array<QString, 256> &hexTexts()
+{
+    static const std::array<QString, 256> texts = [] {
+        std::array<QString, 256> t;
+        for (int i = 0; i < 256; ++i)
+            t[static_cast<size_t>(i)] = QStringLiteral("%1").arg(i, 2, 16, QLatin1Char('0')).toUpper();
+        return t;
+    }();
+    return texts;
+}
+
+}  // namespace
+
+HexPageModel::HexPageModel(QObject *parent) : QAbstractTableModel(parent) {}
+
+void HexPageModel::showPage(qint32 page, int rows)
+{
+    page_ = page;
+    rows_ = rows;
+    emit dataChanged(index(0, 0), index(Rows - 1, Columns - 1), {Qt::DisplayRole});
+}
+
+void HexPageModel::refreshCell(int row, int column)
+{
+    const QModelIndex cell = index(row, column);
+    emit dataChanged(cell, cell, {Qt::DisplayRole});
+}
+
+qint32 HexPageModel::position(int row, int column) const
+{
+    if (row < 0 || row >= rows_ || column < 0 || column >= Columns)
+        return -1;
+    const qint32 position = page_ * PageSize + row * Columns + column;
+    if (!buffer_ || position >= buffer_->size())
+        return -1;
+    return position;
+}
+
+int HexPageModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : Rows;
+}
+
+int HexPageModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : Columns;
+}
+
+QVariant HexPageModel::data(const QModelIndex &index, int role) const
+{
+    if (role == Qt::TextAlignmentRole)
+        return Qt::AlignCenter;
+    if (role != Qt::DisplayRole || !index.isValid())
+        return {};
+    const qint32 at = position(index.row(), index.column());
+    if (at < 0)
+        return QString();
+    return hexTexts()[static_cast<unsigned char>(buffer_->at(at))];
+}

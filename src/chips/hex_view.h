@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+#include <functional>
+
+#include "chips/hex_page_model.h"
+
+class QLabel;
+class QScrollBar;
+class QTableView;
+
+// The data buffer, one page of 256 bytes at a time: the grid lstHex, the row
+// addresses lblAddr(0..15), the headings Label3(0..16) and the page scroll
+// bar scrPage. Grid items are numbered column by column: item c * 16 + r is
+// the cell in row r, column c.
+class HexView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit HexView(QWidget *parent = nullptr);
+
+    void setBuffer(const QByteArray *buffer);
+    // True when the page has eight rows (Combo1 shows the 93C46).
+    std::function<bool()> eightRowPage = [] { return false; };
+
+    // Back to page 0 of new buffer contents.
+    void showpage();
+    // Redraws CurrentPage from the buffer.
+    void DrawPage();
+    static QString FormatAddress(qint32 address);
+
+    // The selected item number, or -1 when no cell is selected.
+    int selectedItem() const;
+    // Buffer position of an item, or -1 for an empty cell.
+    qint32 itemPosition(int item) const;
+    void refreshItem(int item);
+
+    QLabel *lblAddr(int index) const { return lblAddr_.value(index); }
+    QLabel *Label3(int index) const { return Label3_.value(index); }
+    QTableView *lstHex() const { return lstHex_; }
+    QScrollBar *scrPage() const { return scrPage_; }
+    HexPageModel *model() const { return model_; }
+
+    qint32 CurrentPage = 0;
+
+signals:
+    void lstHexDoubleClicked();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void scrPage_Change(int value);
+
+    HexPageModel *model_;
+    QTableView *lstHex_;
+    QScrollBar *scrPage_;
+    QList<QLabel *> lblAddr_;
+    QList<QLabel *> Label3_;
+};

@@ -1,0 +1,69 @@
+#include "chips/model_selection.h"
+
+#include <QComboBox>
+
+#include "chips/chip_catalogue.h"
+#include "chips/chip_state.h"
+#include "chips/hex_view.h"
+#include "link/operation_controls.h"
+#include "link/programmer_link.h"
+#include "windows/texts.h"
+
+namespace {
+constexpr quint8 ChipSelect = 0xFA;
+}
+
+ModelSelection::ModelSelection(ChipState &state, QComboBox *chooser, HexView &view,
+                               ProgrammerLink &link, OperationControls &controls)
+    : state_(state), Combo1(chooser), view_(view), link_(link), controls_(controls)
+{
+}
+
+QString ModelSelection::statusText(int k)
+{
+    const ChipModel &model = ChipCatalogue::model(k);
+    return Texts::ModelStatusBegin + QLatin1String(model.name) + Texts::ModelStatusMiddle +
+           QString::number(model.capacity) + Texts::ModelStatusEnd;
+}
+
+void ModelSelection::select(int k)
+{
+    if (state_.operationRunning()) {
+        // The chooser may already show the new pick: put it back.
+        Combo1->setCurrentIndex(state_.ChipCode);
+        return;
+    }
+    Combo1->setCurrentIndex(k);
+    const qint32 capacity = state_.ModelCapacity.at(static_cast<size_t>(k));
+    state_.DataBuffer = QByteArray(capacity, '\xFF');
+    view_.showpage();
+    state_.BlockCount = ChipCatalogue::blockCount(capacity);
+    state_.ChipCode = k;
+    if (controls_.isOnline())
+        sendxh();
+    setStatus(statusText(k));
+}
+
+void ModelSelection::Combo1_Click()
+{
+    int k = Combo1->currentIndex();
+    if (k < 0 || k >= ChipCatalogue::Model93C86)
+        k = ChipCatalogue::Model93C86;
+    select(k);
+}
+
+void ModelSelection::fnew_Click()
+{
+    if (state_.operationRunning())
+        return;
+    select(0);
+    setStatus(Texts::NewFileStatus);
+}
+
+void ModelSelection::sendxh()
+{
+    link_.setCommand(ChipSelect, {static_cast<quint8>(state_.ChipCode)});
+    // The box shows the model on its display; its answer is checked by the
+    // operations, which send the same frame again.
+    link_.sendandread();
+}

@@ -1,0 +1,53 @@
+#include "files/exit_command.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include "link/programmer_link.h"
+#include "windows/dialogs.h"
+#include "windows/texts.h"
+
+ExitCommand::ExitCommand(ProgrammerLink &link, Dialogs &dialogs, std::array<QTimer *, 3> timers)
+    : link_(link), dialogs_(dialogs), timers_{timers[0], timers[1], timers[2]}
+{
+}
+
+bool ExitCommand::leaving() const
+{
+    return link_.QuitRequested;
+}
+
+void ExitCommand::fquit_Click()
+{
+    if (leaving() || asking_)
+        return;
+    std::array<bool, 3> wasActive{};
+    for (size_t i = 0; i < timers_.size(); ++i) {
+        wasActive[i] = timers_[i]->isActive();
+        timers_[i]->stop();
+    }
+
+    asking_ = true;
+    const Dialogs::Answer answer = dialogs_.message(Texts::ExitQuestion, Texts::QuestionTitle,
+                                                    Dialogs::Icon::Question,
+                                                    Dialogs::Buttons::YesNo);
+    asking_ = false;
+    if (answer != Dialogs::Answer::Yes) {
+        link_.withdrawQuit();
+        for (size_t i = 0; i < timers_.size(); ++i)
+            if (wasActive[i])
+                timers_[i]->start();
+        return;
+    }
+
+    link_.requestQuit();
+    link_.closePort();
+    for (const QPointer<QTimer> &timer : timers_)
+        timer->stop();
+    for (const QPointer<QWidget> &window : windows())
+        if (window)
+            window->close();
+    // Leaves the application's event loop; a wait still on the stack ends at
+    // its next check and everything is destroyed once the stack has unwound.
+    QCoreApplication::quit();
+}

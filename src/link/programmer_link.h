@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <functional>
+
+#include "link/serial_port.h"
+#include "link/timings.h"
+
+class QTimer;
+
+// One exchange with the programmer box: a 12-byte command frame out, a
+// 10-byte reply back, within the reply time-out. Waits run a local event loop
+// woken by the port, the timers and the exit, so the window stays alive and
+// nothing spins.
+class ProgrammerLink : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int FrameSize = 12;
+    static constexpr int ReplySize = 10;
+    static constexpr int ReplyBufferSize = 1201;
+
+    ProgrammerLink(SerialPort *port, const Timings &timings, QObject *parent = nullptr);
+
+    SerialPort &port() { return *MSComm1; }
+
+    // Fills all twelve bytes: the code, the given parameters, zeros after them.
+    void setCommand(quint8 code, std::initializer_list<quint8> parameters = {});
+    void setCommand(quint8 code, const QByteArray &parameters);
+
+    // Sends CommandFrame and waits for the reply. True when a complete reply
+    // arrived before the reply time-out; it is then in ReplyFrame[0..9].
+    // Refuses (False, nothing sent) while another exchange is waiting.
+    bool sendandread();
+
+    quint8 replyCode() const { return static_cast<quint8>(ReplyFrame.at(0)); }
+
+    // An exchange or a receive wait is in progress.
+    bool busy() const { return exchangeDepth_ > 0 || receiveDepth_ > 0; }
+
+    // The exit was confirmed: every wait ends at its next check.
+    void requestQuit();
+    void withdrawQuit();
+
+    // Closes the port if it is open.
+    void closePort();
+
+    SerialPort *const MSComm1;
+    QByteArray CommandFrame;
+    QByteArray ReplyFrame;
+
+    bool ReplyArrived = false;
+    bool ReplyValid = false;
+    bool ReplyTimedOut = false;
+    bool ReceiveTimedOut = false;
+    bool QuitRequested = false;
+
+    QTimer *const Timer1;  // reply time-out
+    QTimer *const Timer4;  // receive time-out
+
+signals:
+    // The port reported a communication error.
+    void lineError();
+    // A flag changed; wakes the waits.
+    void changed();
+
+private:
+    void MSComm1_OnComm(int code);
+    void waitUntil(const std::function<bool()> &done);
+
+    int exchangeDepth_ = 0;
+    int receiveDepth_ = 0;
+};

@@ -1,0 +1,100 @@
+#include "link/qt_serial_port.h"
+
+QtSerialPort::QtSerialPort(PortNumbering numbering, QObject *parent)
+    : SerialPort(parent), numbering_(std::move(numbering))
+{
+    connect(&port_, &QSerialPort::readyRead, this, [this] { announceBytes(); });
+    connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialPort::onError);
+}
+
+bool QtSerialPort::applySettings()
+{
+    const QString device = numbering_.device(number_);
+    if (device.isEmpty())
+        return false;
+    if (!port_.isOpen())
+        port_.setPortName(device);
+    const bool ok = port_.setBaudRate(57600) && port_.setDataBits(QSerialPort::Data8) &&
+                    port_.setParity(QSerialPort::NoParity) &&
+                    port_.setStopBits(QSerialPort::OneStop) &&
+                    port_.setFlowControl(QSerialPort::NoFlowControl);
+    port_.setReadBufferSize(1200);
+    setReceiveThreshold(1);
+    if (port_.isOpen())
+        clearBuffers();
+    return ok;
+}
+
+bool QtSerialPort::open()
+{
+    if (port_.isOpen())
+        return true;
+    if (numbering_.device(number_).isEmpty() || !port_.open(QIODevice::ReadWrite)) {
+        port_.clearError();
+        return false;
+    }
+    // Bytes queued in the device before opening would otherwise be delivered.
+    clearBuffers();
+    return true;
+}
+
+void QtSerialPort::close()
+{
+    if (!port_.isOpen())
+        return;
+    port_.close();
+    port_.clearError();
+    emit activity();
+}
+
+bool QtSerialPort::isOpen() const
+{
+    return port_.isOpen();
+}
+
+bool QtSerialPort::clearBuffers()
+{
+    if (!port_.isOpen())
+        return false;
+    port_.clear(QSerialPort::AllDirections);
+    // clear() is best effort on some adapters; never keep stale bytes.
+    port_.readAll();
+    return true;
+}
+
+bool QtSerialPort::write(const QByteArray &bytes)
+{
+    if (!port_.isOpen())
+        return false;
+    if (port_.write(bytes) != bytes.size())
+        return false;
+    // Hand the frame to the driver now rather than on the next event-loop pass.
+    port_.flush();
+    return port_.isOpen();
+}
+
+int QtSerialPort::bytesWaiting() const
+{
+    return port_.isOpen() ? static_cast<int>(port_.bytesAvailable()) : 0;
+}
+
+int QtSerialPort::takeByte()
+{
+    char byte = 0;
+    if (!port_.isOpen() || !port_.getChar(&byte))
+        return -1;
+    return static_cast<unsigned char>(byte);
+}
+
+void QtSerialPort::onError(QSerialPort::SerialPortError error)
+{
+    if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError ||
+        error == QSerialPort::NotOpenError || !port_.isOpen())
+        return;
+    // A vanished device (pulled cable) makes QSerialPort repeat the error
+    // without end while the port stays open: report it once and close.
+    port_.close();
+    port_.clearError();
+    emit activity();
+    announceLineError();
+}

@@ -1,0 +1,298 @@
+// The controls of the main window: names, captions, tooltips, shortcuts and
+// their design-time state.
+#include <QAction>
+#include <QComboBox>
+#include <QDateTime>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "chips/chip_catalogue.h"
+#include "chips/hex_view.h"
+#include "windows/form1.h"
+#include "windows/texts.h"
+#include "windows/tool_icons.h"
+
+namespace {
+
+QAction *addItem(QMenu *menu, const char *name, const QString &caption,
+                 const QKeySequence &shortcut = QKeySequence())
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    if (!shortcut.isEmpty())
+        action->setShortcut(shortcut);
+    return action;
+}
+
+void addSeparator(QMenu *menu, const char *name)
+{
+    menu->addSeparator()->setObjectName(QLatin1String(name));
+}
+
+QMenu *addMenu(QMenu *parent, const char *name, const QString &caption)
+{
+    QMenu *menu = parent->addMenu(caption);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+QMenu *addMenu(QMenuBar *bar, const char *name, const QString &caption)
+{
+    QMenu *menu = bar->addMenu(caption);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+QLineEdit *makeIndicator(QWidget *parent, const char *name, const QString &text)
+{
+    auto *box = new QLineEdit(text, parent);
+    box->setObjectName(QLatin1String(name));
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setAlignment(Qt::AlignCenter);
+    return box;
+}
+
+QFrame *makeShape(QWidget *parent, const char *name)
+{
+    auto *shape = new QFrame(parent);
+    shape->setObjectName(QLatin1String(name));
+    shape->setFrameShape(QFrame::StyledPanel);
+    shape->setFrameShadow(QFrame::Sunken);
+    return shape;
+}
+
+}  // namespace
+
+void Form1::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+
+    QMenu *fileop = addMenu(bar, "fileop", QStringLiteral("文件操作(&F)"));
+    addItem(fileop, "fnew", QStringLiteral("新建"), QKeySequence(Qt::CTRL | Qt::Key_F1));
+    addSeparator(fileop, "p1");
+    addItem(fileop, "fopen", QStringLiteral("打开文件"), QKeySequence(Qt::Key_F2));
+    addItem(fileop, "fsave", QStringLiteral("保存文件"), QKeySequence(Qt::Key_F3));
+    addSeparator(fileop, "p2");
+    addItem(fileop, "fquit", QStringLiteral("退出系统"), QKeySequence(Qt::CTRL | Qt::Key_C));
+
+    QMenu *settings = addMenu(bar, "fsetting", QStringLiteral("系统设置(&S)"));
+    addItem(settings, "ffont", QStringLiteral("字体设置"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    addSeparator(settings, "p567");
+
+    icoprate = addMenu(bar, "icoprate", QStringLiteral("芯片操作(&O)"));
+    QMenu *cselect = addMenu(icoprate, "cselect", QStringLiteral("芯片选择(&X)"));
+    QMenu *xilie24 = addMenu(cselect, "xilie24", QStringLiteral("24C系列 EEPROM"));
+    QMenu *xilie93 = addMenu(cselect, "xilie93", QStringLiteral("93C系列 EEPROM"));
+    for (int k = 0; k < ChipCatalogue::ModelCount; ++k) {
+        const ChipModel &model = ChipCatalogue::model(k);
+        modelActions_[static_cast<size_t>(k)] =
+            addItem(ChipCatalogue::isMicrowire(k) ? xilie93 : xilie24, model.menuName,
+                    QLatin1String(model.menuCaption));
+    }
+    addSeparator(icoprate, "p4");
+    addItem(icoprate, "cread", QStringLiteral("读芯片"), QKeySequence(Qt::Key_F5));
+    addItem(icoprate, "cwriteee", QStringLiteral("写芯片"), QKeySequence(Qt::Key_F6));
+    addItem(icoprate, "ccheck", QStringLiteral("校验芯片"), QKeySequence(Qt::Key_F7));
+    addItem(icoprate, "ccrease", QStringLiteral("擦除"), QKeySequence(Qt::Key_F8));
+    addSeparator(icoprate, "p5");
+    addItem(icoprate, "cauto", QStringLiteral("组合操作"), QKeySequence(Qt::Key_F9));
+
+    QMenu *help = addMenu(bar, "fhelp", QStringLiteral("帮助(&H)"));
+    addItem(help, "ctest", QStringLiteral("硬件测试"), QKeySequence(Qt::Key_F11));
+    addItem(help, "aboutltd", QStringLiteral("公司介绍"));
+    addItem(help, "myhelp", QStringLiteral("程序帮助"), QKeySequence(Qt::Key_F1));
+    addSeparator(help, "p6");
+    addItem(help, "fabout", QStringLiteral("关于本软件"), QKeySequence(Qt::Key_F12));
+}
+
+void Form1::buildToolButtons()
+{
+    auto *toolBar = new QToolBar(this);
+    toolBar->setObjectName(QStringLiteral("toolBar"));
+    toolBar->setMovable(false);
+    toolBar->setFloatable(false);
+    toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    toolBar->setIconSize(QSize(32, 32));
+    addToolBar(Qt::TopToolBarArea, toolBar);
+
+    const auto add = [&](const char *name, const QString &caption, const QString &tip,
+                         ToolIcons::Kind icon) {
+        auto *button = new QToolButton(toolBar);
+        button->setObjectName(QLatin1String(name));
+        button->setText(caption);
+        button->setToolTip(tip);
+        button->setIcon(ToolIcons::icon(icon));
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setMinimumWidth(64);
+        toolBar->addWidget(button);
+        return button;
+    };
+    Command4 = add("Command4", QStringLiteral("打开"), QStringLiteral("打开已保存的存储器数据"),
+                   ToolIcons::Kind::Open);
+    Command2 = add("Command2", QStringLiteral("保存"),
+                   QStringLiteral("把数据存入电脑，以便以后使用"), ToolIcons::Kind::Save);
+    Command6 = add("Command6", QStringLiteral("读芯片"), QStringLiteral("读取芯片内容"),
+                   ToolIcons::Kind::Read);
+    Command7 = add("Command7", QStringLiteral("写芯片"), QStringLiteral("把当前显示数据写入芯片"),
+                   ToolIcons::Kind::Write);
+    Command8 = add("Command8", QStringLiteral("校验"),
+                   QStringLiteral("把芯片数据和当前电脑数据比对，看是否一致"),
+                   ToolIcons::Kind::Verify);
+    Command9 = add("Command9", QStringLiteral("擦除"),
+                   QStringLiteral("擦除当前芯片，即把芯片全部写入 FFH"), ToolIcons::Kind::Erase);
+    Command10 = add("Command10", QStringLiteral("自动"),
+                    QStringLiteral("先把当前数据写入芯片，再把芯片数据和当前数据进行比对"),
+                    ToolIcons::Kind::Auto);
+    Command11 = add(
+        "Command11", QStringLiteral("测试"),
+        QStringLiteral("测试当前编程器是否联机,联机使用时，程序每3秒钟自动检测一次！！"),
+        ToolIcons::Kind::Test);
+    Command12 = add("Command12", QStringLiteral("退出"), QStringLiteral("退出芯片读写编程系统"),
+                    ToolIcons::Kind::Exit);
+}
+
+void Form1::buildUi()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(Texts::Form1Caption);
+
+    buildMenus();
+    buildToolButtons();
+
+    auto *central = new QWidget(this);
+    setCentralWidget(central);
+
+    Label2 = new QLabel(Texts::WelcomeBanner, central);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setAlignment(Qt::AlignCenter);
+    QFont bannerFont = Label2->font();
+    bannerFont.setPointSizeF(bannerFont.pointSizeF() * 1.4);
+    bannerFont.setBold(true);
+    Label2->setFont(bannerFont);
+    Label2->setStyleSheet(QStringLiteral("color: #1d4f91; padding: 4px;"));
+
+    // The chooser row: model, online indicator, test notice, progress.
+    QFrame *Shape1 = makeShape(central, "Shape1");
+    Command1 = new QPushButton(Texts::ModelButton, Shape1);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setToolTip(Texts::ModelButtonTip);
+    Combo1 = new QComboBox(Shape1);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setMinimumWidth(100);
+    Command1->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    Combo1->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    Text1 = makeIndicator(Shape1, "Text1", Texts::Offline);
+    Text1->setFixedWidth(64);
+    QFont indicatorFont = Text1->font();
+    indicatorFont.setBold(true);
+    Text1->setFont(indicatorFont);
+    Text2 = makeIndicator(Shape1, "Text2", Texts::Text2Initial);
+    Text2->setMinimumWidth(260);
+    auto *chooserRow = new QHBoxLayout(Shape1);
+    chooserRow->addWidget(Command1);
+    chooserRow->addWidget(Combo1);
+    chooserRow->addSpacing(12);
+    chooserRow->addWidget(Text1);
+    chooserRow->addWidget(Text2, 1);
+
+    Label4 = new QLabel(Texts::ProgressHeading, Shape1);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    ProgressBar1 = new QProgressBar(Shape1);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setMinimumWidth(220);
+    Command3 = new QPushButton(Texts::PercentDesign, Shape1);
+    Command3->setObjectName(QStringLiteral("Command3"));
+    Command3->setFocusPolicy(Qt::NoFocus);
+    Command3->setMinimumWidth(80);
+    chooserRow->addWidget(Label4);
+    chooserRow->addWidget(ProgressBar1, 1);
+    chooserRow->addWidget(Command3);
+    chooserRow->addStretch(1);
+    // Keep the row's height when the progress display hides.
+    Shape1->setMinimumHeight(Command3->sizeHint().height() + 20);
+
+    // The hex grid in its picture frame, the notes beside it.
+    auto *Picture1 = new QFrame(central);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setFrameShape(QFrame::Panel);
+    Picture1->setFrameShadow(QFrame::Sunken);
+    hexView_ = new HexView(Picture1);
+    auto *pictureLayout = new QVBoxLayout(Picture1);
+    pictureLayout->addWidget(hexView_);
+
+    QFrame *Shape2 = makeShape(central, "Shape2");
+    auto *notes = new QVBoxLayout(Shape2);
+    const QStringList noteTexts = {Texts::SupportedDevices, Texts::Series24, Texts::Series93};
+    for (int i = 0; i < noteTexts.size(); ++i) {
+        auto *note = new QLabel(noteTexts.at(i), Shape2);
+        note->setObjectName(QStringLiteral("lblAddr"));
+        note->setProperty("index", 16 + i);
+        notes->addWidget(note);
+    }
+    notes->addSpacing(16);
+    Label5 = new QLabel(Texts::EditHint, Shape2);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    Label5->setWordWrap(true);
+    Label5->setStyleSheet(QStringLiteral("color: #a03000;"));
+    notes->addWidget(Label5);
+    notes->addStretch();
+    Label1 = new QLabel(Shape2);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+    notes->addWidget(Label1);
+    Shape2->setMinimumWidth(200);
+
+    auto *body = new QHBoxLayout;
+    body->addWidget(Picture1);
+    body->addWidget(Shape2, 1);
+
+    auto *layout = new QVBoxLayout(central);
+    layout->addWidget(Label2);
+    QFrame *Shape3 = makeShape(central, "Shape3");
+    Shape3->setFrameShape(QFrame::HLine);
+    layout->addWidget(Shape3);
+    layout->addWidget(Shape1);
+    layout->addLayout(body, 1);
+
+    // Panel 1 for the program's texts, then the date and the time.
+    QStatusBar *StatusBar1 = statusBar();
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    statusPanel_ = new QLabel(StatusBar1);
+    statusPanel_->setObjectName(QStringLiteral("Panel1"));
+    datePanel_ = new QLabel(StatusBar1);
+    datePanel_->setObjectName(QStringLiteral("Panel2"));
+    timePanel_ = new QLabel(StatusBar1);
+    timePanel_->setObjectName(QStringLiteral("Panel3"));
+    StatusBar1->addWidget(statusPanel_, 1);
+    StatusBar1->addPermanentWidget(datePanel_);
+    StatusBar1->addPermanentWidget(timePanel_);
+    clock_ = new QTimer(this);
+    clock_->setObjectName(QStringLiteral("clock"));
+    clock_->setInterval(1000);
+    connect(clock_, &QTimer::timeout, this, &Form1::updateClock);
+    updateClock();
+    clock_->start();
+}
+
+void Form1::updateClock()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    datePanel_->setText(now.toString(QStringLiteral("yyyy-MM-dd")));
+    timePanel_->setText(now.toString(QStringLiteral("HH:mm:ss")));
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QImage>
+
+namespace Pictures {
+QImage startupBackground();
+}

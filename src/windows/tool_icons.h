@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QIcon>
+
+// The pictures of the tool buttons, drawn by the program itself.
+namespace ToolIcons {
+
+enum class Kind { Open, Save, Read, Write, Verify, Erase, Auto, Test, Exit };
+
+QIcon icon(Kind kind);
+
+}  // namespace ToolIcons
