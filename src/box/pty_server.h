@@ -1,0 +1,51 @@
+#pragma once
+
+#include <signal.h>
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class BoxCore;
+
+// Serves a BoxCore on a pseudo-terminal: frames come in on the master side,
+// replies go out when the box says they are due.
+class PtyServer {
+public:
+    explicit PtyServer(BoxCore &box);
+    ~PtyServer();
+    PtyServer(const PtyServer &) = delete;
+    PtyServer &operator=(const PtyServer &) = delete;
+
+    // Creates the pseudo-terminal, its slave in raw mode.
+    bool open(QString &error);
+    QString devicePath() const { return devicePath_; }
+    // Appends every received frame to `path` as a hex line.
+    bool openFrameLog(const QString &path, QString &error);
+
+    // Serves until `stopRequested` says so. `waitMask` is the signal mask
+    // while waiting: signals blocked outside the wait interrupt it without a
+    // race. False on an unexpected error of the pseudo-terminal.
+    bool run(const std::function<bool()> &stopRequested, const sigset_t *waitMask);
+
+    static QByteArray hexLine(const QByteArray &frame);
+
+private:
+    struct Pending {
+        qint64 dueNanos;
+        QByteArray bytes;
+    };
+
+    void readFrames(qint64 now);
+    void flushOutput();
+
+    BoxCore &box_;
+    int master_ = -1;
+    int slave_ = -1;  // held open so the master never sees a hang-up
+    int log_ = -1;
+    QString devicePath_;
+    std::vector<Pending> pending_;  // by due time
+    QByteArray output_;             // due, not yet taken by the pseudo-terminal
+    qint64 quietUntil_ = 0;         // after a hang-up, leave the master alone a while
+};
