@@ -1,0 +1,119 @@
+#include "support/form_rig.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QTimer>
+
+#include "link/programmer_link.h"
+#include "windows/texts.h"
+
+Timings FormRig::fastTimings()
+{
+    Timings t;
+    t.replyTimeout = 100;
+    t.timer2 = 1000;
+    t.onlineCheck = 300;
+    t.receiveTimeout = 400;
+    t.timer5 = 40000;
+    return t;
+}
+
+FormRig::FormRig() : FormRig(Options()) {}
+
+FormRig::FormRig(const Options &o) : options(o)
+{
+    if (options.boxPort > 0)
+        bank.attachBox(options.boxPort, &box);
+    for (int number : options.silentPorts)
+        bank.addSilentPort(number);
+    port = new MemoryPort(bank);
+    form = std::make_unique<Form1>(dialogs, port, options.timings);
+    form->setStartupWindow(&startup);
+    startup.lianjibiaozhi = options.onlineUse;
+    if (options.load) {
+        form->Form_Load();
+        form->show();
+        if (!options.keepOnlineCheck)
+            form->Timer3->stop();
+    }
+}
+
+FormRig::~FormRig()
+{
+    form.reset();
+}
+
+QAbstractButton *FormRig::button(const char *name) const
+{
+    return find<QAbstractButton>(name);
+}
+
+QAction *FormRig::action(const char *name) const
+{
+    return find<QAction>(name);
+}
+
+void FormRig::click(const char *name) const
+{
+    QAbstractButton *b = button(name);
+    Q_ASSERT_X(b, "FormRig::click", name);
+    b->click();
+}
+
+void FormRig::trigger(const char *name) const
+{
+    QAction *a = action(name);
+    Q_ASSERT_X(a, "FormRig::trigger", name);
+    a->trigger();
+}
+
+bool FormRig::isOnline() const
+{
+    return find<QLineEdit>("Text1")->text() == Texts::Online;
+}
+
+bool FormRig::isOffline() const
+{
+    return find<QLineEdit>("Text1")->text() == Texts::Offline;
+}
+
+bool FormRig::operationsEnabled() const
+{
+    return button("Command6")->isEnabled();
+}
+
+QList<QByteArray> FormRig::framesWithCode(quint8 code) const
+{
+    QList<QByteArray> result;
+    for (const QByteArray &f : box.frames())
+        if (static_cast<quint8>(f.at(0)) == code)
+            result << f;
+    return result;
+}
+
+QByteArray FormRig::frame(quint8 code, std::initializer_list<quint8> parameters)
+{
+    QByteArray f(ProgrammerLink::FrameSize, '\0');
+    f[0] = static_cast<char>(code);
+    int i = 1;
+    for (quint8 p : parameters)
+        f[i++] = static_cast<char>(p);
+    return f;
+}
+
+void FormRig::runInApplicationLoop(const std::function<void()> &scenario)
+{
+    QTimer::singleShot(0, qApp, [scenario] {
+        scenario();
+        QCoreApplication::quit();
+    });
+    QCoreApplication::exec();
+}
+
+void FormRig::pause(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}

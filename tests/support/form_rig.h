@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QByteArray>
+#include <QList>
+#include <functional>
+#include <memory>
+
+#include "box/box_core.h"
+#include "box/memory_port.h"
+#include "link/timings.h"
+#include "support/scripted_dialogs.h"
+#include "windows/form1.h"
+#include "windows/form2.h"
+
+// A main window wired through the in-memory port to the virtual box, with
+// scripted dialogs and timers shrunk from seconds to milliseconds.
+class FormRig {
+public:
+    struct Options {
+        bool onlineUse = true;
+        int boxPort = 1;           // 0: no box anywhere
+        QList<int> silentPorts;    // ports that open but never answer
+        Timings timings = fastTimings();
+        bool load = true;          // run the window's load step
+        bool keepOnlineCheck = false;  // leave Timer3 running after the load
+    };
+
+    // Reply 100 ms, receive 400 ms, online check 300 ms.
+    static Timings fastTimings();
+
+    FormRig();
+    explicit FormRig(const Options &options);
+    ~FormRig();
+
+    Form1 &operator*() const { return *form; }
+    Form1 *operator->() const { return form.get(); }
+
+    template <class T = QWidget>
+    T *find(const char *name) const
+    {
+        return form->findChild<T *>(QLatin1String(name));
+    }
+    QAbstractButton *button(const char *name) const;
+    QAction *action(const char *name) const;
+    void click(const char *name) const;
+    void trigger(const char *name) const;
+
+    bool isOnline() const;
+    bool isOffline() const;
+    bool operationsEnabled() const;
+    // The frames the box received since the last clearFrames().
+    QList<QByteArray> frames() const { return box.frames(); }
+    void clearFrames() { box.clearLog(); }
+    QList<QByteArray> framesWithCode(quint8 code) const;
+
+    // A 12-byte frame: the code, the parameters, zeros.
+    static QByteArray frame(quint8 code, std::initializer_list<quint8> parameters = {});
+
+    // Runs `scenario` inside the application's event loop, so that an exit
+    // that quits the application ends it as it would end the program.
+    static void runInApplicationLoop(const std::function<void()> &scenario);
+
+    // Waits in the event loop for `ms` milliseconds.
+    static void pause(int ms);
+
+    Options options;
+    ScriptedDialogs dialogs;
+    MemoryPortBank bank;
+    BoxCore box;
+    Form2 startup;
+    MemoryPort *port = nullptr;
+    std::unique_ptr<Form1> form;
+};
