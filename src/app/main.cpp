@@ -9,6 +9,7 @@
 #include "link/qt_serial_port.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
+#include "windows/pictures.h"
 #include "windows/qt_dialogs.h"
 #include "windows/texts.h"
 
@@ -23,6 +24,8 @@ int main(int argc, char *argv[])
                           QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
+
+    QApplication::setWindowIcon(Pictures::programIcon());
 
     QtDialogs dialogs;
     SingleInstance instance;

@@ -23,8 +23,14 @@
 #include "link/programmer_link.h"
 #include "operations/chip_operations.h"
 #include "operations/progress_display.h"
+#include "windows/about_window.h"
+#include "windows/company_window.h"
 #include "windows/dialogs.h"
 #include "windows/form2.h"
+#include "windows/help_window.h"
+#include "windows/pictures.h"
+#include "windows/registry.h"
+#include "windows/sysinfo.h"
 #include "windows/texts.h"
 
 namespace {
@@ -86,6 +92,10 @@ Form1::Form1(Dialogs &dialogs, SerialPort *port, const Timings &timings, QWidget
     exit_->windows = [this] {
         return QList<QPointer<QWidget>>{startup_.data(), Form3, frmAbout, Form4, this};
     };
+
+    registry_ = std::make_unique<SystemRegistry>();
+    sysInfo_ = std::make_unique<SysInfoLauncher>(*registry_, dialogs_);
+    setWindowIcon(Pictures::programIcon());
 
     connectHandlers();
 }
@@ -341,11 +351,35 @@ void Form1::lstHex_DblClick()
     editor_->lstHex_DblClick();
 }
 
-void Form1::fabout_Click() {}
+namespace {
 
-void Form1::myhelp_Click() {}
+// One window of each kind: shown again if it exists, made if it does not.
+template <class Window, class... Args>
+void showSingle(QPointer<QWidget> &window, Args &&...args)
+{
+    if (!window)
+        window = new Window(std::forward<Args>(args)...);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
 
-void Form1::aboutltd_Click() {}
+}  // namespace
+
+void Form1::fabout_Click()
+{
+    showSingle<AboutWindow>(frmAbout, *sysInfo_, this);
+}
+
+void Form1::myhelp_Click()
+{
+    showSingle<HelpWindow>(Form4, this);
+}
+
+void Form1::aboutltd_Click()
+{
+    showSingle<CompanyWindow>(Form3, this);
+}
 
 void Form1::closeEvent(QCloseEvent *event)
 {

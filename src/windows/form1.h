@@ -30,7 +30,9 @@ class QProgressBar;
 class QPushButton;
 class QTimer;
 class QToolButton;
+class Registry;
 class SerialPort;
+class SysInfoLauncher;
 
 // The main window. It owns the state of the program and composes the classes
 // that do the work; the controls keep the names the rest of the code and the
@@ -155,4 +157,6 @@ private:
     std::unique_ptr<FileCommands> files_;
     std::unique_ptr<ChipOperations> operations_;
     std::unique_ptr<ExitCommand> exit_;
+    std::unique_ptr<Registry> registry_;
+    std::unique_ptr<SysInfoLauncher> sysInfo_;
 };
