@@ -102,13 +102,13 @@ QByteArray FormRig::frame(quint8 code, std::initializer_list<quint8> parameters)
     return f;
 }
 
-void FormRig::runInApplicationLoop(const std::function<void()> &scenario)
+int FormRig::runInApplicationLoop(const std::function<void()> &scenario)
 {
     QTimer::singleShot(0, qApp, [scenario] {
         scenario();
         QCoreApplication::quit();
     });
-    QCoreApplication::exec();
+    return QCoreApplication::exec();
 }
 
 void FormRig::pause(int ms)

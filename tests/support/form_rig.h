@@ -60,7 +60,8 @@ public:
 
     // Runs `scenario` inside the application's event loop, so that an exit
     // that quits the application ends it as it would end the program.
-    static void runInApplicationLoop(const std::function<void()> &scenario);
+    // Returns what the application's exec() returned.
+    static int runInApplicationLoop(const std::function<void()> &scenario);
 
     // Waits in the event loop for `ms` milliseconds.
     static void pause(int ms);
