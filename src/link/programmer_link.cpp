@@ -73,12 +73,13 @@ void ProgrammerLink::setCommand(quint8 code, const QByteArray &parameters)
     CommandFrame.truncate(FrameSize);
 }
 
-void ProgrammerLink::waitUntil(const std::function<bool()> &done)
+void ProgrammerLink::waitUntil(const std::function<bool()> &done, bool onBytes)
 {
     QEventLoop loop;
     const auto wake = [&loop] { loop.exit(WokenUp); };
     connect(this, &ProgrammerLink::changed, &loop, wake);
-    connect(MSComm1, &SerialPort::activity, &loop, wake);
+    if (onBytes)
+        connect(MSComm1, &SerialPort::activity, &loop, wake);
     while (!done()) {
         // Once the application leaves its event loop every exec() returns at
         // once; treat that as the exit so the wait cannot spin.
@@ -106,7 +107,10 @@ bool ProgrammerLink::sendandread()
         return false;
     }
 
-    waitUntil([this] { return (ReplyValid && ReplyArrived) || ReplyTimedOut || QuitRequested; });
+    // Bytes alone change nothing here: the receive handler tells when a reply
+    // is complete.
+    waitUntil([this] { return (ReplyValid && ReplyArrived) || ReplyTimedOut || QuitRequested; },
+              false);
 
     if (QuitRequested) {
         closePort();
@@ -136,7 +140,8 @@ void ProgrammerLink::MSComm1_OnComm(int code)
         waitUntil([this] {
             return QuitRequested || MSComm1->bytesWaiting() >= ReplySize || ReceiveTimedOut ||
                    !MSComm1->isOpen();
-        });
+        },
+                  true);
     }
     Timer4->stop();
     if (QuitRequested) {

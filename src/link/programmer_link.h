@@ -67,7 +67,9 @@ signals:
 
 private:
     void MSComm1_OnComm(int code);
-    void waitUntil(const std::function<bool()> &done);
+    // Runs the event loop until `done` holds; woken by the flags, and by the
+    // port's bytes when `onBytes`.
+    void waitUntil(const std::function<bool()> &done, bool onBytes);
 
     int exchangeDepth_ = 0;
     int receiveDepth_ = 0;

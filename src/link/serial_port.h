@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QObject>
 
+class QTimer;
+
 // What the link needs of a serial port, and nothing more. One backend drives
 // QSerialPort (real adapters and pseudo-terminals); the tests wire an
 // in-memory port to the virtual programmer box.
@@ -17,8 +19,8 @@ public:
     static constexpr int ReceivedBytes = 2;
     static constexpr int LineError = 1008;
 
-    using QObject::QObject;
-    ~SerialPort() override = default;
+    explicit SerialPort(QObject *parent = nullptr);
+    ~SerialPort() override;
 
     virtual void setPortNumber(int number) = 0;
     virtual int portNumber() const = 0;
@@ -61,5 +63,7 @@ private:
     void deliverReceiveNotification();
 
     int threshold_ = 1;
-    bool notificationPending_ = false;
+    // A zero-interval timer rather than a posted event: it runs on the next
+    // pass of the event loop without waking it through the kernel.
+    QTimer *notifier_;
 };

@@ -219,7 +219,9 @@ void Form1::buildUi()
     Command3 = new QPushButton(Texts::PercentDesign, Shape1);
     Command3->setObjectName(QStringLiteral("Command3"));
     Command3->setFocusPolicy(Qt::NoFocus);
-    Command3->setMinimumWidth(80);
+    // A fixed size: the caption changes after every block, and a button that
+    // may resize makes the whole window lay itself out again each time.
+    Command3->setFixedSize(qMax(80, Command3->sizeHint().width()), Command3->sizeHint().height());
     chooserRow->addWidget(Label4);
     chooserRow->addWidget(ProgressBar1, 1);
     chooserRow->addWidget(Command3);

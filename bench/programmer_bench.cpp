@@ -1,0 +1,358 @@
+// programmer-bench: how close the program comes to the limits of its link.
+// Drives the real main window (dialogs answering "Yes") against the virtual box
+// and prints one table of medians.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QProcess>
+#include <QScrollBar>
+#include <QSysInfo>
+#include <QTableView>
+#include <QTextStream>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <fcntl.h>
+#include <memory>
+#include <poll.h>
+#include <sys/resource.h>
+#include <termios.h>
+#include <unistd.h>
+#include <vector>
+
+#include "box/box_core.h"
+#include "box/memory_port.h"
+#include "chips/hex_view.h"
+#include "link/port_numbering.h"
+#include "link/port_search.h"
+#include "link/programmer_link.h"
+#include "link/qt_serial_port.h"
+#include "support/emulator_process.h"
+#include "support/scripted_dialogs.h"
+#include "windows/form1.h"
+#include "windows/form2.h"
+#include "windows/texts.h"
+
+namespace {
+
+constexpr int Model24C64 = 5;
+constexpr int Model24C512 = 8;
+constexpr double WireExchangeMs = (12 + 10) * 10 * 1000.0 / 57600.0;  // 3.819 ms
+constexpr double WriteCycleMs = 5.0;
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+}
+
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+qint64 monotonicNanos()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+void fail(const QString &why)
+{
+    std::fprintf(stderr, "programmer-bench: %s\n", qPrintable(why));
+    std::exit(1);
+}
+
+// The program as the user runs it: start-up window, main window, online use.
+class Program {
+public:
+    explicit Program(SerialPort *port)
+    {
+        dialogs.defaultAnswer = Dialogs::Answer::Yes;
+        form = std::make_unique<Form1>(dialogs, port);
+        form->setStartupWindow(&startup);
+        startup.lianjibiaozhi = true;
+        form->Form_Load();
+        form->show();
+        if (form->search().PortFound == false)
+            fail(QStringLiteral("the program found no box"));
+    }
+
+    // Runs one operation through its button and checks that it succeeded.
+    double timed(const char *button, const QString &success)
+    {
+        dialogs.clear();
+        QElapsedTimer clock;
+        clock.start();
+        form->findChild<QAbstractButton *>(QLatin1String(button))->click();
+        const double seconds = clock.nsecsElapsed() / 1e9;
+        const QStringList texts = dialogs.messageTexts();
+        if (texts.isEmpty() || texts.last() != success)
+            fail(QStringLiteral("%1 did not succeed: %2").arg(QLatin1String(button), texts.join(QLatin1String(" | "))));
+        return seconds;
+    }
+
+    ScriptedDialogs dialogs;
+    Form2 startup;
+    std::unique_ptr<Form1> form;
+};
+
+// The least a client can do per exchange on this machine: plain poll, read and
+// write on the same pseudo-terminal, 12 bytes out, 10 back.
+double referenceExchanges(const QString &device, int exchanges)
+{
+    const int fd = ::open(QFile::encodeName(device).constData(), O_RDWR | O_NOCTTY);
+    if (fd < 0)
+        fail(QStringLiteral("reference client cannot open %1").arg(device));
+    termios tio{};
+    tcgetattr(fd, &tio);
+    cfmakeraw(&tio);
+    tcsetattr(fd, TCSANOW, &tio);
+    tcflush(fd, TCIOFLUSH);
+
+    unsigned char frame[12] = {0xF8};
+    unsigned char reply[16];
+    const qint64 start = monotonicNanos();
+    for (int n = 0; n < exchanges; ++n) {
+        const unsigned address = (n * 8) & 0xFFFF;
+        frame[1] = static_cast<unsigned char>(address >> 8);
+        frame[2] = static_cast<unsigned char>(address & 0xFF);
+        if (::write(fd, frame, sizeof frame) != sizeof frame)
+            fail(QStringLiteral("reference client: write failed"));
+        int got = 0;
+        while (got < 10) {
+            pollfd p{fd, POLLIN, 0};
+            if (::poll(&p, 1, 1000) <= 0)
+                fail(QStringLiteral("reference client: no reply"));
+            const ssize_t r = ::read(fd, reply + got, sizeof reply - got);
+            if (r <= 0)
+                fail(QStringLiteral("reference client: read failed"));
+            got += int(r);
+        }
+    }
+    const double seconds = (monotonicNanos() - start) / 1e9;
+    ::close(fd);
+    return seconds;
+}
+
+struct Row {
+    QString figure;
+    QString value;
+    QString target;
+    bool met;
+};
+
+QString number(double value, int decimals)
+{
+    return QString::number(value, 'f', decimals);
+}
+
+// Start-up: a child process runs the start-up window, chooses offline use and
+// reports when the main window is on screen.
+int startupChild(qint64 parentStart)
+{
+    int argc = 1;
+    char name[] = "programmer-bench";
+    char *argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    ScriptedDialogs dialogs;
+    MemoryPortBank bank;
+    Form1 form1(dialogs, new MemoryPort(bank));
+    Form2 form2;
+    form1.setStartupWindow(&form2);
+    form2.showMainWindow = [&form1] {
+        form1.Form_Load();
+        form1.show();
+    };
+    form2.show();
+    QTimer::singleShot(0, &form2, [&] {
+        form2.Command2->click();
+        QTimer::singleShot(0, &app, [&] {
+            std::printf("%lld\n", static_cast<long long>(monotonicNanos() - parentStart));
+            std::fflush(stdout);
+            QCoreApplication::quit();
+        });
+    });
+    return QCoreApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc == 3 && QByteArray(argv[1]) == "--startup-child")
+        return startupChild(QByteArray(argv[2]).toLongLong());
+
+    QApplication app(argc, argv);
+    const int runs = qMax(1, qEnvironmentVariableIsSet("BENCH_RUNS")
+                                 ? qEnvironmentVariableIntValue("BENCH_RUNS")
+                                 : 3);
+    // BENCH_ONLY=pty,memory,wire,view,startup picks sections (for profiling).
+    const QStringList only =
+        qEnvironmentVariable("BENCH_ONLY").split(QLatin1Char(','), Qt::SkipEmptyParts);
+    const auto wanted = [&only](const char *section) {
+        return only.isEmpty() || only.contains(QLatin1String(section));
+    };
+    QList<Row> rows;
+    QTextStream out(stdout);
+
+    // 1. Cost per exchange over a pseudo-terminal, against the reference client.
+    if (wanted("pty")) {
+        EmulatorProcess emulator;
+        if (!emulator.start())
+            fail(emulator.errorText());
+        Program program(new QtSerialPort(PortNumbering({emulator.devicePath()})));
+        program.form->selectModel(Model24C512);
+        const int exchanges = 8194;
+        std::vector<double> programUs, referenceUs;
+        for (int run = 0; run < runs; ++run) {
+            programUs.push_back(program.timed("Command6", Texts::ReadSucceeded) * 1e6 / exchanges);
+            program.form->link().closePort();
+            referenceUs.push_back(referenceExchanges(emulator.devicePath(), exchanges) * 1e6 /
+                                  exchanges);
+            program.form->search().PortNumber = 1;
+            program.form->testport();
+        }
+        const double p = median(programUs), r = median(referenceUs);
+        rows << Row{QStringLiteral("24C512 read over a pty: program, µs per exchange"), number(p, 1),
+                    QString(), true};
+        rows << Row{QStringLiteral("24C512 read over a pty: reference client, µs per exchange"),
+                    number(r, 1), QString(), true};
+        rows << Row{QStringLiteral("program / reference"), number(p / r, 3), QStringLiteral("≤ 1.10"),
+                    p / r <= 1.10};
+        rows << Row{QStringLiteral("program's time as a share of the 3.82 ms wire exchange"),
+                    number(p / (WireExchangeMs * 1000) * 100, 2) + QLatin1Char('%'), QString(), true};
+    }
+
+    // 2. The same read through the in-memory port: the program's own cost.
+    if (wanted("memory")) {
+        MemoryPortBank bank;
+        BoxCore box;
+        bank.attachBox(1, &box);
+        Program program(new MemoryPort(bank));
+        program.form->selectModel(Model24C512);
+        std::vector<double> us;
+        for (int run = 0; run < runs; ++run)
+            us.push_back(program.timed("Command6", Texts::ReadSucceeded) * 1e6 / 8194);
+        const double m = median(us);
+        rows << Row{QStringLiteral("24C512 read, in-memory port: µs per exchange"), number(m, 2),
+                    QStringLiteral("≤ 10"), m <= 10};
+        rows << Row{QStringLiteral("in-memory cost as a share of the wire exchange"),
+                    number(m / (WireExchangeMs * 1000) * 100, 3) + QLatin1Char('%'),
+                    QStringLiteral("≤ 0.3%"), m / (WireExchangeMs * 1000) <= 0.003};
+    }
+
+    // 3. and 4. Against the wire limit, and the CPU spent waiting.
+    if (wanted("wire")) {
+        EmulatorProcess emulator;
+        if (!emulator.start({QStringLiteral("--wire"), QStringLiteral("--write-cycle"),
+                             QString::number(WriteCycleMs)}))
+            fail(emulator.errorText());
+        Program program(new QtSerialPort(PortNumbering({emulator.devicePath()})));
+        program.form->selectModel(Model24C64);
+        const int blocks = 1024;
+        const double readMin = (blocks + 2) * WireExchangeMs / 1000;
+        const double writeMin = (2 * WireExchangeMs + blocks * (WireExchangeMs + WriteCycleMs)) / 1000;
+        std::vector<double> read, write, verify, cpu;
+        for (int run = 0; run < runs; ++run) {
+            const double cpuBefore = cpuSeconds();
+            const double seconds = program.timed("Command6", Texts::ReadSucceeded);
+            cpu.push_back((cpuSeconds() - cpuBefore) / seconds * 100);
+            read.push_back(seconds / readMin);
+            write.push_back(program.timed("Command7", Texts::WriteSucceeded) / writeMin);
+            verify.push_back(program.timed("Command8", Texts::VerifySucceeded) / readMin);
+        }
+        for (const auto &[name, values] :
+             {std::pair<QString, std::vector<double>>{QStringLiteral("read"), read},
+              {QStringLiteral("write"), write},
+              {QStringLiteral("verify"), verify}}) {
+            const double m = median(values);
+            rows << Row{QStringLiteral("24C64 %1 at 57600 baud / theoretical minimum").arg(name),
+                        number(m, 4), QStringLiteral("≤ 1.02"), m <= 1.02};
+        }
+        const double c = median(cpu);
+        rows << Row{QStringLiteral("CPU during the 24C64 read, share of wall time"),
+                    number(c, 2) + QLatin1Char('%'), QStringLiteral("≤ 2%"), c <= 2};
+    }
+
+    // 5. Hex view: one page redraw, and all 256 pages of a 24C512.
+    if (wanted("view")) {
+        MemoryPortBank bank;
+        BoxCore box;
+        bank.attachBox(1, &box);
+        Program program(new MemoryPort(bank));
+        program.form->selectModel(Model24C512);
+        HexView *view = program.form->hexView();
+        std::vector<double> page, scroll;
+        for (int run = 0; run < runs; ++run) {
+            QElapsedTimer clock;
+            clock.start();
+            const int redraws = 200;
+            for (int i = 0; i < redraws; ++i) {
+                view->DrawPage();
+                view->repaint();
+            }
+            page.push_back(clock.nsecsElapsed() / 1e6 / redraws);
+            clock.restart();
+            for (int p = 0; p <= view->scrPage()->maximum(); ++p) {
+                view->scrPage()->setValue(p);
+                view->repaint();
+            }
+            scroll.push_back(clock.nsecsElapsed() / 1e6);
+            view->scrPage()->setValue(0);
+        }
+        const double m = median(page);
+        rows << Row{QStringLiteral("hex view: one page redrawn and painted, ms"), number(m, 3),
+                    QStringLiteral("≤ 1"), m <= 1};
+        rows << Row{QStringLiteral("hex view: scroll through 256 pages of a 24C512, ms"),
+                    number(median(scroll), 1), QString(), true};
+    }
+
+    // 6. Start-up, offline use, from process start to the main window shown.
+    if (wanted("startup")) {
+        std::vector<double> ms;
+        for (int run = 0; run < runs; ++run) {
+            QProcess child;
+            const qint64 start = monotonicNanos();
+            child.start(QCoreApplication::applicationFilePath(),
+                        {QStringLiteral("--startup-child"), QString::number(start)});
+            if (!child.waitForFinished(10000))
+                fail(QStringLiteral("start-up child did not finish"));
+            ms.push_back(child.readAllStandardOutput().trimmed().toLongLong() / 1e6);
+        }
+        const double m = median(ms);
+        rows << Row{QStringLiteral("start-up to the main window, offline use, ms"), number(m, 0),
+                    QStringLiteral("≤ 500"), m <= 500};
+    }
+
+    QFile cpuinfo(QStringLiteral("/proc/cpuinfo"));
+    QString cpu;
+    if (cpuinfo.open(QIODevice::ReadOnly))
+        for (const QByteArray &line : cpuinfo.readAll().split('\n'))
+            if (line.startsWith("model name")) {
+                cpu = QString::fromLatin1(line.mid(line.indexOf(':') + 2));
+                break;
+            }
+    out << "Machine: " << cpu << ", " << sysconf(_SC_NPROCESSORS_ONLN) << " cores, "
+        << QSysInfo::prettyProductName() << ", kernel " << QSysInfo::kernelVersion() << ", Qt "
+        << qVersion() << ", platform " << QGuiApplication::platformName() << "\n";
+    out << "Medians of " << runs << " runs.\n\n";
+    out << "| Figure | Measured | Target | |\n|---|---|---|---|\n";
+    bool allMet = true;
+    for (const Row &row : rows) {
+        out << "| " << row.figure << " | " << row.value << " | " << row.target << " | "
+            << (row.target.isEmpty() ? QString() : row.met ? QStringLiteral("met") : QStringLiteral("MISSED"))
+            << " |\n";
+        allMet = allMet && row.met;
+    }
+    return allMet ? 0 : 2;
+}
