@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QTimer>
+#include <QtTest>
 
 #include "link/programmer_link.h"
 #include "windows/texts.h"
@@ -11,10 +12,10 @@
 Timings FormRig::fastTimings()
 {
     Timings t;
-    t.replyTimeout = 100;
+    t.replyTimeout = 200;
     t.timer2 = 1000;
     t.onlineCheck = 300;
-    t.receiveTimeout = 400;
+    t.receiveTimeout = 600;
     t.timer5 = 40000;
     return t;
 }
@@ -34,6 +35,9 @@ FormRig::FormRig(const Options &o) : options(o)
     if (options.load) {
         form->Form_Load();
         form->show();
+        // The first paint is slow; let it happen before any timed exchange.
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            qWarning("the main window was not exposed");
         if (!options.keepOnlineCheck)
             form->Timer3->stop();
     }

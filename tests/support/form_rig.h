@@ -27,7 +27,7 @@ public:
         bool keepOnlineCheck = false;  // leave Timer3 running after the load
     };
 
-    // Reply 100 ms, receive 400 ms, online check 300 ms.
+    // Reply 200 ms, receive 600 ms, online check 300 ms.
     static Timings fastTimings();
 
     FormRig();
