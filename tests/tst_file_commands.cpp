@@ -18,6 +18,14 @@ namespace {
 
 const QString Filter = QStringLiteral("二进制文件(*.BIN)|*.BIN|所有文件(*.*)|*.*");
 
+// Online, with time-outs no loaded machine misses: the box answers at once.
+FormRig::Options online() {
+    FormRig::Options o;
+    o.timings.replyTimeout = 1000;
+    o.timings.receiveTimeout = 2000;
+    return o;
+}
+
 QByteArray pattern(int size, int seed = 0) {
     QByteArray bytes(size, '\0');
     for (int i = 0; i < size; ++i)
@@ -83,7 +91,7 @@ private:
 };
 
 void FileCommandsTest::dialogsAndCancel() {
-    FormRig rig;
+    FormRig rig(online());
     rig->chip().DataBuffer[0] = '\x42';
     const Snapshot before = snapshot(rig);
 
@@ -129,7 +137,7 @@ void FileCommandsTest::loadFollowsTheSizeRule() {
     QFETCH(QString, name);
     QFETCH(int, length);
     QFETCH(bool, loaded);
-    FormRig rig;
+    FormRig rig(online());
     choose(rig, model);
     const int capacity = rig->chip().ModelCapacity[model];
     rig->chip().DataBuffer = pattern(capacity, 99);
@@ -168,7 +176,7 @@ void FileCommandsTest::loadFollowsTheSizeRule() {
 }
 
 void FileCommandsTest::sixtyFourKiBRoundTrip() {
-    FormRig rig;
+    FormRig rig(online());
     const QString path = dir_.filePath(QStringLiteral("full.BIN"));
     choose(rig, 8);
     rig->chip().DataBuffer = pattern(65536, 5);
@@ -192,7 +200,7 @@ void FileCommandsTest::sixtyFourKiBRoundTrip() {
 }
 
 void FileCommandsTest::saveWritesExactlyTheBuffer() {
-    FormRig rig;
+    FormRig rig(online());
     const QString path = dir_.filePath(QStringLiteral("longer.bin"));
     QVERIFY(writeFile(path, QByteArray(4096, 'x')));
     rig->chip().DataBuffer = pattern(256, 1);
@@ -218,7 +226,7 @@ void FileCommandsTest::failedLoadKeepsTheBuffer_data() {
 
 void FileCommandsTest::failedLoadKeepsTheBuffer() {
     QFETCH(QString, path);
-    FormRig rig;
+    FormRig rig(online());
     choose(rig, 1);
     rig->chip().DataBuffer = pattern(512, 3);
     rig->hexView()->scrPage()->setValue(1);
@@ -237,7 +245,7 @@ void FileCommandsTest::failedLoadKeepsTheBuffer() {
 }
 
 void FileCommandsTest::failedSaveKeepsTheOldFile() {
-    FormRig rig;
+    FormRig rig(online());
     choose(rig, 8);
     rig->chip().DataBuffer = pattern(65536, 4);
     const QString status = rig->statusText();
@@ -280,7 +288,7 @@ void FileCommandsTest::failedSaveKeepsTheOldFile() {
 }
 
 void FileCommandsTest::operationStartedDuringTheDialogStopsTheLoad() {
-    FormRig rig;
+    FormRig rig(online());
     const QString path = dir_.filePath(QStringLiteral("during.bin"));
     QVERIFY(writeFile(path, pattern(256)));
     rig->chip().DataBuffer = pattern(256, 8);
