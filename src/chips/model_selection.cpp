@@ -15,19 +15,19 @@ constexpr quint8 ChipSelect = 0xFA;
 
 ModelSelection::ModelSelection(ChipState &state, QComboBox *chooser, HexView &view,
                                ProgrammerLink &link, OperationControls &controls)
-    : state_(state), Combo1(chooser), view_(view), link_(link), controls_(controls)
-{
-}
+    : state_(state), Combo1(chooser), view_(view), link_(link), controls_(controls) {}
 
-QString ModelSelection::statusText(int k)
-{
+QString ModelSelection::statusText(int k) {
     const ChipModel &model = ChipCatalogue::model(k);
     return Texts::ModelStatusBegin + QLatin1String(model.name) + Texts::ModelStatusMiddle +
            QString::number(model.capacity) + Texts::ModelStatusEnd;
 }
 
-void ModelSelection::select(int k)
-{
+void ModelSelection::select(int k) {
+    apply(k, statusText(k));
+}
+
+void ModelSelection::apply(int k, const QString &status) {
     if (state_.operationRunning()) {
         // The chooser may already show the new pick: put it back.
         Combo1->setCurrentIndex(state_.ChipCode);
@@ -39,29 +39,25 @@ void ModelSelection::select(int k)
     view_.showpage();
     state_.BlockCount = ChipCatalogue::blockCount(capacity);
     state_.ChipCode = k;
+    setStatus(status);
+    // Last: other handlers run while the box is asked, and a selection or
+    // load they make must not be overwritten once the answer is in.
     if (controls_.isOnline())
         sendxh();
-    setStatus(statusText(k));
 }
 
-void ModelSelection::Combo1_Click()
-{
+void ModelSelection::Combo1_Click() {
     int k = Combo1->currentIndex();
     if (k < 0 || k >= ChipCatalogue::Model93C86)
         k = ChipCatalogue::Model93C86;
     select(k);
 }
 
-void ModelSelection::fnew_Click()
-{
-    if (state_.operationRunning())
-        return;
-    select(0);
-    setStatus(Texts::NewFileStatus);
+void ModelSelection::fnew_Click() {
+    apply(0, Texts::NewFileStatus);
 }
 
-void ModelSelection::sendxh()
-{
+void ModelSelection::sendxh() {
     link_.setCommand(ChipSelect, {static_cast<quint8>(state_.ChipCode)});
     // The box shows the model on its display; its answer is checked by the
     // operations, which send the same frame again.

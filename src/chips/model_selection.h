@@ -29,6 +29,8 @@ public:
     static QString statusText(int k);
 
 private:
+    void apply(int k, const QString &status);
+
     ChipState &state_;
     QPointer<QComboBox> Combo1;
     HexView &view_;

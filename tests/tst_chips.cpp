@@ -1,0 +1,473 @@
+// Choosing a chip model, the paged hex view of the buffer and editing single
+// bytes in it.
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTableView>
+#include <QtTest>
+
+#include "chips/hex_view.h"
+#include "support/form_rig.h"
+
+namespace {
+
+constexpr quint8 ChipSelect = 0xFA;
+
+const QString EditPrompt = QStringLiteral(
+    "请输入一个十六进制数值，数值不应超过FFH！！\r\n\r\n这个数据只能是0－9或A－F或它们的组合！！");
+
+// Online, with time-outs no loaded machine misses: the box answers at once.
+FormRig::Options online() {
+    FormRig::Options o;
+    o.timings.replyTimeout = 1000;
+    o.timings.receiveTimeout = 2000;
+    return o;
+}
+
+FormRig::Options offline() {
+    FormRig::Options o;
+    o.onlineUse = false;
+    return o;
+}
+
+QComboBox *combo(const FormRig &rig) {
+    return rig.find<QComboBox>("Combo1");
+}
+
+// Picks list index k in Combo1 as the user would.
+void chooseInCombo(FormRig &rig, int k) {
+    combo(rig)->setCurrentIndex(k);
+    rig->Combo1_Click();
+}
+
+QByteArray pattern(int size) {
+    QByteArray bytes(size, '\0');
+    for (int i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * 13 + i / 256) & 0xFF);
+    return bytes;
+}
+
+QString cell(const FormRig &rig, int row, int column) {
+    const QAbstractItemModel *model = rig->hexView()->lstHex()->model();
+    return model->data(model->index(row, column)).toString();
+}
+
+// The page as the user sees it: sixteen row labels, then the cells row by row.
+QStringList shownPage(const FormRig &rig) {
+    QStringList page;
+    for (int r = 0; r < 16; ++r) {
+        QString row = rig->hexView()->lblAddr(r)->text();
+        for (int c = 0; c < 16; ++c)
+            row += QLatin1Char(' ') + cell(rig, r, c);
+        page << row;
+    }
+    return page;
+}
+
+// What page p of `buffer` must look like, `rows` rows filled.
+QStringList expectedPage(const QByteArray &buffer, int p, int rows = 16) {
+    QStringList page;
+    for (int r = 0; r < 16; ++r) {
+        QString row = QString::asprintf("%06X:", p * 256 + r * 16);
+        for (int c = 0; c < 16; ++c)
+            row += r < rows ? QString::asprintf(" %02X", quint8(buffer.at(p * 256 + r * 16 + c)))
+                            : QStringLiteral(" ");
+        page << row;
+    }
+    return page;
+}
+
+void selectCell(FormRig &rig, int row, int column) {
+    QTableView *grid = rig->hexView()->lstHex();
+    grid->selectionModel()->setCurrentIndex(grid->model()->index(row, column),
+                                            QItemSelectionModel::ClearAndSelect);
+}
+
+}  // namespace
+
+class ChipsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void menuSelectsEachModel_data();
+    void menuSelectsEachModel();
+    void comboSelectsOfflineWithoutSending_data();
+    void comboSelectsOfflineWithoutSending();
+    void newAlwaysEndsWith24C02();
+    void nothingReplacesTheBufferDuringAnOperation();
+    void actionsWhileTheBoxIsToldStayInForce_data();
+    void actionsWhileTheBoxIsToldStayInForce();
+    void pagesOf24C512();
+    void editingInputs_data();
+    void editingInputs();
+    void realDoubleClickEditsTheCell();
+    void doubleClickWithoutAByteChangesNothing();
+};
+
+void ChipsTest::menuSelectsEachModel_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("series");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("capacity");
+    const struct {
+        const char *item, *series, *name;
+        int capacity;
+    } rows[] = {
+        {"c2402", "xilie24", "24C02", 256},     {"c2404", "xilie24", "24C04", 512},
+        {"c2408", "xilie24", "24C08", 1024},    {"c2416", "xilie24", "24C16", 2048},
+        {"c2432", "xilie24", "24C32", 4096},    {"c2464", "xilie24", "24C64", 8192},
+        {"c24128", "xilie24", "24C128", 16384}, {"c24256", "xilie24", "24C256", 32768},
+        {"c24512", "xilie24", "24C512", 65536}, {"C93c46", "xilie93", "93C46", 128},
+        {"C93c56", "xilie93", "93C56", 256},    {"C93c66", "xilie93", "93C66", 512},
+        {"C93c76", "xilie93", "93C76", 1024},   {"C93c86", "xilie93", "93C86", 2048},
+    };
+    int code = 0;
+    for (const auto &r : rows) {
+        QTest::newRow(r.name) << code << r.item << r.series << r.name << r.capacity;
+        ++code;
+    }
+}
+
+void ChipsTest::menuSelectsEachModel() {
+    QFETCH(int, code);
+    QFETCH(QString, item);
+    QFETCH(QString, series);
+    QFETCH(QString, name);
+    QFETCH(int, capacity);
+    FormRig rig(online());
+    QVERIFY(rig.isOnline());
+    QAction *action = rig.action(qPrintable(item));
+    QVERIFY(action);
+    QVERIFY(rig.find<QMenu>(qPrintable(series))->actions().contains(action));
+    ChipState &chip = rig->chip();
+    QScrollBar *scroll = rig->hexView()->scrPage();
+
+    // Twice: choosing the model already selected starts afresh as well.
+    for (int round = 0; round < 2; ++round) {
+        chip.DataBuffer.fill('\x00');
+        scroll->setValue(scroll->maximum());
+        rig.clearFrames();
+        action->trigger();
+
+        QCOMPARE(combo(rig)->count(), 14);
+        QCOMPARE(combo(rig)->currentIndex(), code);
+        QCOMPARE(combo(rig)->currentText(), name);
+        QCOMPARE(chip.ModelCapacity[code], capacity);
+        QCOMPARE(chip.DataBuffer, QByteArray(capacity, '\xFF'));
+        QCOMPARE(chip.ChipCode, code);
+        QCOMPARE(chip.BlockCount, capacity / 8 - 1);
+        QCOMPARE(scroll->maximum(), (capacity - 1) / 256);
+        QCOMPARE(scroll->value(), 0);
+        QCOMPARE(rig->hexView()->CurrentPage, 0);
+        QCOMPARE(shownPage(rig), expectedPage(chip.DataBuffer, 0, capacity == 128 ? 8 : 16));
+        QCOMPARE(
+            rig->statusText(),
+            QStringLiteral("您还没有打开文件，您选择芯片为%1，芯片容量为%2字节，缓冲区为全 FF。 ")
+                .arg(name)
+                .arg(capacity));
+        // Online: the box is told, once or twice, always the same frame.
+        const QList<QByteArray> frames = rig.frames();
+        QVERIFY(!frames.isEmpty());
+        for (const QByteArray &f : frames)
+            QCOMPARE(f, FormRig::frame(ChipSelect, {quint8(code)}));
+        QCOMPARE(rig.box.selectedModel(), code);
+    }
+}
+
+void ChipsTest::comboSelectsOfflineWithoutSending_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("code");
+    QTest::newRow("93C46") << 9 << 9;
+    QTest::newRow("24C512") << 8 << 8;
+    QTest::newRow("index 13") << 13 << 13;
+    QTest::newRow("no index") << -1 << 13;
+}
+
+void ChipsTest::comboSelectsOfflineWithoutSending() {
+    QFETCH(int, index);
+    QFETCH(int, code);
+    // Offline by the indicator, with the port still open: the text decides.
+    FormRig rig(online());
+    rig->gooffline();
+    rig.clearFrames();
+    chooseInCombo(rig, index);
+    const int capacity = rig->chip().ModelCapacity[code];
+    QCOMPARE(combo(rig)->currentIndex(), code);
+    QCOMPARE(rig->chip().ChipCode, code);
+    QCOMPARE(rig->chip().BlockCount, capacity / 8 - 1);
+    QCOMPARE(rig->chip().DataBuffer, QByteArray(capacity, '\xFF'));
+    QVERIFY(rig->statusText().contains(combo(rig)->currentText()));
+    QVERIFY(rig.frames().isEmpty());
+    QVERIFY(rig.dialogs.calls.isEmpty());
+}
+
+void ChipsTest::newAlwaysEndsWith24C02() {
+    FormRig rig(online());
+    const QString status = QStringLiteral(
+        "您还没有打开文件，默认新建文件芯片为24C02，芯片容量为256字节，缓冲区为全 FF。 ");
+    // A real pick in the combo box, as the user makes it.
+    QTest::keyClick(combo(rig), Qt::Key_Down);
+    QCOMPARE(rig->chip().ChipCode, 1);
+    QCOMPARE(rig->chip().DataBuffer.size(), 512);
+
+    for (int from : {1, 8, 9, 13, 0}) {
+        chooseInCombo(rig, from);
+        rig->chip().DataBuffer[0] = '\x00';
+        rig.clearFrames();
+        rig.trigger("fnew");
+        QCOMPARE(combo(rig)->currentIndex(), 0);
+        QCOMPARE(rig->chip().ChipCode, 0);
+        QCOMPARE(rig->chip().BlockCount, 31);
+        QCOMPARE(rig->chip().DataBuffer, QByteArray(256, '\xFF'));
+        QCOMPARE(rig->hexView()->scrPage()->maximum(), 0);
+        QCOMPARE(rig->statusText(), status);
+        QVERIFY(!rig.frames().isEmpty());
+        QCOMPARE(rig.frames().last(), FormRig::frame(ChipSelect, {0}));
+    }
+}
+
+void ChipsTest::nothingReplacesTheBufferDuringAnOperation() {
+    FormRig rig(online());
+    chooseInCombo(rig, 4);
+    ChipState &chip = rig->chip();
+    chip.DataBuffer = pattern(4096);
+    rig->hexView()->scrPage()->setValue(3);
+    const QString status = rig->statusText();
+    rig.dialogs.fileNames << QStringLiteral("/nonexistent/any.bin");
+    rig.dialogs.inputs << QStringLiteral("00");
+    selectCell(rig, 0, 0);
+    rig.clearFrames();
+
+    {
+        OperationScope running(chip);
+        rig.trigger("c24512");
+        // Combo1 stays usable during an operation: the user's pick must not
+        // stick, nor act.
+        combo(rig)->setCurrentIndex(9);
+        emit combo(rig)->activated(9);
+        rig.trigger("fnew");
+        rig.trigger("fopen");
+        rig->lstHex_DblClick();
+
+        QCOMPARE(chip.DataBuffer, pattern(4096));
+        QCOMPARE(chip.ChipCode, 4);
+        QCOMPARE(chip.BlockCount, 511);
+        QCOMPARE(combo(rig)->currentIndex(), 4);
+        QCOMPARE(rig->hexView()->CurrentPage, 3);
+        QCOMPARE(rig->statusText(), status);
+        QVERIFY(rig.frames().isEmpty());
+        QVERIFY(rig.dialogs.calls.isEmpty());
+    }
+    // Once it has ended, the same pick works.
+    combo(rig)->setCurrentIndex(9);
+    emit combo(rig)->activated(9);
+    QCOMPARE(chip.DataBuffer, QByteArray(128, '\xFF'));
+}
+
+void ChipsTest::actionsWhileTheBoxIsToldStayInForce_data() {
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("meanwhile");
+    QTest::newRow("menu, then combo") << "c24512"
+                                      << "combo";
+    QTest::newRow("new, then combo") << "fnew"
+                                     << "combo";
+    QTest::newRow("menu, then open") << "c24512"
+                                     << "fopen";
+}
+
+void ChipsTest::actionsWhileTheBoxIsToldStayInForce() {
+    QFETCH(QString, first);
+    QFETCH(QString, meanwhile);
+    FormRig rig(online());
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("ten.bin"));
+    {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(pattern(10));
+    }
+    rig.dialogs.fileNames << file;
+    // The box is slow to answer the chip select; the user acts meanwhile.
+    BoxFault slow;
+    slow.kind = BoxFault::Kind::Delay;
+    slow.value = 60;
+    slow.command = ChipSelect;
+    slow.remaining = 1;
+    rig.box.addFault(slow);
+    QTimer::singleShot(10, &*rig, [&] {
+        if (meanwhile == QLatin1String("combo"))
+            chooseInCombo(rig, 9);
+        else
+            rig.trigger("fopen");
+    });
+    rig.trigger(qPrintable(first));
+
+    // Whatever came last is what the window shows.
+    ChipState &chip = rig->chip();
+    if (meanwhile == QLatin1String("combo")) {
+        QCOMPARE(chip.ChipCode, 9);
+        QCOMPARE(chip.DataBuffer, QByteArray(128, '\xFF'));
+        QCOMPARE(rig->statusText(),
+                 QStringLiteral(
+                     "您还没有打开文件，您选择芯片为93C46，芯片容量为128字节，缓冲区为全 FF。 "));
+    } else {
+        QCOMPARE(chip.ChipCode, 8);
+        QCOMPARE(chip.DataBuffer, pattern(10) + QByteArray(65526, '\xFF'));
+        QCOMPARE(rig->statusText(),
+                 QStringLiteral("正在编辑：") + file + QStringLiteral("    文件大小为： 10字节"));
+    }
+}
+
+void ChipsTest::pagesOf24C512() {
+    FormRig rig(offline());
+    chooseInCombo(rig, 8);
+    rig->chip().DataBuffer = pattern(65536);
+    rig->showpage();
+    QScrollBar *scroll = rig->hexView()->scrPage();
+    QCOMPARE(scroll->maximum(), 255);
+    QCOMPARE(shownPage(rig), expectedPage(rig->chip().DataBuffer, 0));
+
+    // The thumb held down: every position redraws at once.
+    QElapsedTimer clock;
+    clock.start();
+    scroll->setSliderDown(true);
+    for (int p = 1; p <= 255; ++p) {
+        scroll->setSliderPosition(p);
+        QCOMPARE(rig->hexView()->CurrentPage, p);
+        QCOMPARE(rig->hexView()->lblAddr(15)->text(), QString::asprintf("%06X:", p * 256 + 240));
+        QCOMPARE(cell(rig, 15, 15),
+                 QString::asprintf("%02X", quint8(rig->chip().DataBuffer.at(p * 256 + 255))));
+        rig->hexView()->lstHex()->viewport()->repaint();  // paint it, as on screen
+    }
+    scroll->setSliderDown(false);
+    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+    const QStringList last = shownPage(rig);
+    QCOMPARE(last, expectedPage(rig->chip().DataBuffer, 255));
+    QVERIFY(last.last().startsWith(QLatin1String("00FFF0:")));
+    QCOMPARE(rig->focusWidget(), rig->hexView()->lstHex());
+
+    // showpage always goes back to page 0.
+    rig->showpage();
+    QCOMPARE(scroll->value(), 0);
+    QCOMPARE(shownPage(rig), expectedPage(rig->chip().DataBuffer, 0));
+
+    QCOMPARE(HexView::FormatAddress(0xFFF0), QStringLiteral("000FFF0"));
+    QCOMPARE(HexView::FormatAddress(0xABCDEF1), QStringLiteral("ABCDEF1"));
+
+    // The 93C46: eight rows of bytes, eight empty rows, sixteen labels.
+    chooseInCombo(rig, 9);
+    rig->chip().DataBuffer = pattern(128);
+    rig->showpage();
+    QCOMPARE(shownPage(rig), expectedPage(pattern(256), 0, 8));
+}
+
+void ChipsTest::editingInputs_data() {
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("stored");  // -1: unchanged
+    QTest::addColumn<bool>("warned");
+    QTest::newRow("a") << "a" << 0x0A << false;
+    QTest::newRow("ff") << "ff" << 0xFF << false;
+    QTest::newRow("0") << "0" << 0x00 << false;
+    QTest::newRow("blanks around") << " 5C " << 0x5C << false;
+    QTest::newRow("100") << "100" << -1 << true;
+    QTest::newRow("G") << "G" << -1 << true;
+    QTest::newRow("1G") << "1G" << -1 << true;
+    QTest::newRow("ZZ") << "ZZ" << -1 << true;
+    QTest::newRow("blank inside") << "a b" << -1 << true;
+    QTest::newRow("sign") << "-1" << -1 << true;
+    QTest::newRow("full-width digit") << "１" << -1 << true;
+    QTest::newRow("only blanks") << "   " << -1 << false;
+    QTest::newRow("cancel") << "" << -1 << false;
+}
+
+void ChipsTest::editingInputs() {
+    QFETCH(QString, input);
+    QFETCH(int, stored);
+    QFETCH(bool, warned);
+    FormRig rig(offline());
+    chooseInCombo(rig, 1);
+    ChipState &chip = rig->chip();
+    chip.DataBuffer = pattern(512);
+    rig->showpage();
+    rig->hexView()->scrPage()->setValue(1);
+    // Row 2, column 5 of page 1: item 5 * 16 + 2, buffer position 293.
+    selectCell(rig, 2, 5);
+    QCOMPARE(rig->hexView()->selectedItem(), 82);
+    if (!input.isEmpty())
+        rig.dialogs.inputs << input;
+    const QString status = rig->statusText();
+
+    rig->lstHex_DblClick();
+
+    QVERIFY(!rig.dialogs.calls.isEmpty());
+    const ScriptedDialogs::Call &box = rig.dialogs.calls.first();
+    QCOMPARE(box.kind, ScriptedDialogs::Kind::Input);
+    QCOMPARE(box.title, QStringLiteral("输入新数值"));
+    QCOMPARE(box.text, EditPrompt);
+
+    QByteArray expected = pattern(512);
+    if (stored >= 0)
+        expected[293] = static_cast<char>(stored);
+    QCOMPARE(chip.DataBuffer, expected);
+    QCOMPARE(shownPage(rig), expectedPage(expected, 1));
+    QCOMPARE(rig->hexView()->CurrentPage, 1);
+    QCOMPARE(rig->statusText(), status);
+
+    QCOMPARE(rig.dialogs.messages().size(), warned ? 1 : 0);
+    if (warned) {
+        const ScriptedDialogs::Call warning = rig.dialogs.messages().first();
+        QCOMPARE(warning.text,
+                 QStringLiteral("您输入的数字无效！必须输入16进制数据，且不能超过 FFH "));
+        QCOMPARE(warning.title, QStringLiteral("警告信息"));
+        QCOMPARE(warning.icon, Dialogs::Icon::Warning);
+    }
+}
+
+void ChipsTest::realDoubleClickEditsTheCell() {
+    FormRig rig(offline());
+    chooseInCombo(rig, 1);
+    rig->hexView()->scrPage()->setValue(1);
+    QTableView *grid = rig->hexView()->lstHex();
+    rig.dialogs.inputs << QStringLiteral("3c");
+
+    const QRect target = grid->visualRect(grid->model()->index(2, 5));
+    // The first click of a double-click selects the cell, the second edits it.
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, target.center());
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, target.center());
+
+    QCOMPARE(rig.dialogs.calls.size(), 1);
+    QCOMPARE(rig->chip().DataBuffer.at(293), '\x3C');
+    QCOMPARE(rig->chip().DataBuffer.count('\xFF'), 511);
+    QCOMPARE(cell(rig, 2, 5), QStringLiteral("3C"));
+}
+
+void ChipsTest::doubleClickWithoutAByteChangesNothing() {
+    FormRig rig(offline());
+    chooseInCombo(rig, 9);
+    ChipState &chip = rig->chip();
+    rig.dialogs.inputs = QStringList(3, QStringLiteral("00"));
+
+    // Nothing selected right after a redraw.
+    selectCell(rig, 1, 1);
+    rig->showpage();
+    rig->lstHex_DblClick();
+    // An empty cell of the eight-row page.
+    selectCell(rig, 10, 3);
+    rig->lstHex_DblClick();
+    QCOMPARE(chip.DataBuffer, QByteArray(128, '\xFF'));
+    QCOMPARE(cell(rig, 10, 3), QString());
+
+    // A page change drops the selection too.
+    chooseInCombo(rig, 1);
+    selectCell(rig, 0, 0);
+    rig->hexView()->scrPage()->setValue(1);
+    rig->lstHex_DblClick();
+    QCOMPARE(chip.DataBuffer, QByteArray(512, '\xFF'));
+    QVERIFY(rig.dialogs.messages().isEmpty());
+}
+
+QTEST_MAIN(ChipsTest)
+#include "tst_chips.moc"
