@@ -11,7 +11,6 @@
 #include "windows/form2.h"
 #include "windows/pictures.h"
 #include "windows/qt_dialogs.h"
-#include "windows/texts.h"
 
 int main(int argc, char *argv[])
 {
@@ -29,11 +28,8 @@ int main(int argc, char *argv[])
 
     QtDialogs dialogs;
     SingleInstance instance;
-    if (!instance.acquire()) {
-        dialogs.message(Texts::AlreadyRunning, Texts::WarningTitle, Dialogs::Icon::Warning,
-                        Dialogs::Buttons::Ok);
+    if (!mayRun(instance, dialogs))
         return 0;
-    }
 
     auto *port = new QtSerialPort(PortNumbering(explicitPorts(QApplication::arguments())));
     Form1 form1(dialogs, port);

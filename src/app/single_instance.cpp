@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include "windows/dialogs.h"
+#include "windows/texts.h"
+
 SingleInstance::SingleInstance(const QString &lockPath) : lock_(lockPath)
 {
     // The program holds the lock for hours: never call it stale by age, only
@@ -12,7 +15,7 @@ SingleInstance::SingleInstance(const QString &lockPath) : lock_(lockPath)
 
 bool SingleInstance::acquire()
 {
-    return lock_.isLocked() || lock_.tryLock(0);
+    return lock_.isLocked() || lock_.tryLock(0) || lock_.error() != QLockFile::LockFailedError;
 }
 
 QString SingleInstance::defaultLockPath()
@@ -21,4 +24,12 @@ QString SingleInstance::defaultLockPath()
     if (folder.isEmpty())
         folder = QDir::tempPath();
     return folder + QStringLiteral("/eeprom-programmer.lock");
+}
+
+bool mayRun(SingleInstance &instance, Dialogs &dialogs) {
+    if (instance.acquire())
+        return true;
+    dialogs.message(Texts::AlreadyRunning, Texts::WarningTitle, Dialogs::Icon::Warning,
+                    Dialogs::Buttons::Ok);
+    return false;
 }

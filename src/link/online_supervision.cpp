@@ -73,7 +73,8 @@ void OnlineSupervision::Timer3_Timer()
 
     if (operationControls_.isOffline()) {
         Command11_Click();
-        if (operationControls_.isOffline() && !Timer3->isActive())
+        // An exit confirmed during the search stopped the timer for good.
+        if (operationControls_.isOffline() && !Timer3->isActive() && !link_.QuitRequested)
             Timer3->start();
     }
     if (operationControls_.isOnline() && operationControls_.operationsEnabled()) {

@@ -1,0 +1,209 @@
+// The real QSerialPort backend against box-emulator on a pseudo-terminal:
+// finding the box, a read, and the cable pulled while the program waits.
+#include <sys/resource.h>
+
+#include <QAbstractButton>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "box/box_core.h"
+#include "chips/chip_state.h"
+#include "link/port_numbering.h"
+#include "link/port_search.h"
+#include "link/programmer_link.h"
+#include "link/qt_serial_port.h"
+#include "support/emulator_process.h"
+#include "support/form_rig.h"
+#include "support/scripted_dialogs.h"
+#include "windows/form1.h"
+#include "windows/form2.h"
+#include "windows/texts.h"
+
+namespace {
+
+double cpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval &t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// The program as the user starts it in online use, with the devices given on
+// its command line and an empty device folder, so that the machine's own
+// serial ports stay out of the test.
+class PtyProgram {
+public:
+    explicit PtyProgram(const QStringList &devices) {
+        startup.lianjibiaozhi = true;
+        form = std::make_unique<Form1>(dialogs,
+                                       new QtSerialPort(PortNumbering(devices, noDevices.path())));
+        form->setStartupWindow(&startup);
+        QElapsedTimer clock;
+        clock.start();
+        form->Form_Load();
+        loadMs = clock.elapsed();
+        // The test decides when the online check runs.
+        form->Timer3->stop();
+        form->show();
+    }
+
+    bool isOnline() const { return form->findChild<QLineEdit *>("Text1")->text() == Texts::Online; }
+    void read() const { form->findChild<QAbstractButton *>("Command6")->click(); }
+
+    QTemporaryDir noDevices;
+    ScriptedDialogs dialogs;
+    Form2 startup;
+    std::unique_ptr<Form1> form;
+    qint64 loadMs = 0;
+};
+
+// Starts box-emulator and returns the path the program is to use: a link in
+// `dir`. A killed emulator's link goes with it, so the path cannot lead to
+// a pseudo-terminal that someone else opened meanwhile.
+QString startBox(EmulatorProcess &emulator, const QTemporaryDir &dir, const QString &name,
+                 const QStringList &arguments = {}) {
+    const QString link = dir.filePath(name);
+    return emulator.start(QStringList{"--link", link} + arguments) ? link : QString();
+}
+
+}  // namespace
+
+class SerialEndToEndTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void findsTheBoxPastDevicesThatCannotBeOpenedAndReads();
+    void cablePulledDuringAWait_data();
+    void cablePulledDuringAWait();
+    void searchPassesOverABadDevice_data();
+    void searchPassesOverABadDevice();
+};
+
+void SerialEndToEndTest::findsTheBoxPastDevicesThatCannotBeOpenedAndReads() {
+    QTemporaryDir dir;
+    EmulatorProcess emulator;
+    const QString box = startBox(emulator, dir, "ttyBOX", {"--pattern"});
+    QVERIFY2(!box.isEmpty(), qPrintable(emulator.errorText()));
+    // A device that is not there and a file that is not a serial port.
+    const QString plainFile = dir.filePath("notes.txt");
+    QFile file(plainFile);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+
+    PtyProgram program({dir.filePath("ttyUSB9"), plainFile, box});
+    QVERIFY(program.isOnline());
+    QCOMPARE(program.form->search().PortNumber, 3);
+    // Neither costs time: far less than one reply time-out.
+    QVERIFY2(program.loadMs < 900, qPrintable(QString::number(program.loadMs)));
+    QCOMPARE(QFileInfo(plainFile).size(), 0);
+
+    program.read();
+    QCOMPARE(program.dialogs.messageTexts(), QStringList{Texts::ReadSucceeded});
+    QCOMPARE(program.form->chip().DataBuffer, BoxCore::demoPattern(0).left(256));
+    QVERIFY(program.isOnline());
+}
+
+void SerialEndToEndTest::cablePulledDuringAWait_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("replyBytes");  // of block 5, before the cable goes
+    QTest::newRow("no reply yet") << "delay:cmd=F8:block=5:ms=3000" << 0;
+    QTest::newRow("reply started") << "short:cmd=F8:block=5" << 9;
+}
+
+void SerialEndToEndTest::cablePulledDuringAWait() {
+    QFETCH(QString, fault);
+    QFETCH(int, replyBytes);
+    QTemporaryDir dir;
+    EmulatorProcess emulator;
+    const QString box = startBox(emulator, dir, "ttyBOX", {"--fault", fault});
+    QVERIFY2(!box.isEmpty(), qPrintable(emulator.errorText()));
+    PtyProgram program({box});
+    QVERIFY(program.isOnline());
+    ProgrammerLink &link = program.form->link();
+    QSignalSpy lineErrors(&link, &ProgrammerLink::lineError);
+
+    // Pull the cable while the read waits on block 5.
+    QElapsedTimer clock;
+    clock.start();
+    qint64 killedAt = -1, failedAt = -1;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (program.form->chip().BlockIndex == 5 && link.busy() &&
+            link.port().bytesWaiting() >= replyBytes) {
+            watch.stop();
+            killedAt = clock.elapsed();
+            emulator.kill();
+        }
+    });
+    watch.start(5);
+    program.dialogs.onCall = [&](const ScriptedDialogs::Call &) { failedAt = clock.elapsed(); };
+    program.read();
+
+    // The read gives up at its reply time-out, not after the receive wait
+    // of a started reply.
+    QVERIFY(killedAt >= 0);
+    QVERIFY2(failedAt - killedAt < 1500, qPrintable(QString::number(failedAt - killedAt)));
+    QCOMPARE(program.dialogs.messageTexts(), QStringList{program.form->FailureHint});
+    QVERIFY(!link.port().isOpen());
+    QVERIFY(!program.isOnline());
+
+    // One notification, then silence: no error flood, no busy processor.
+    const double before = cpuSeconds();
+    FormRig::pause(1000);
+    const double spent = cpuSeconds() - before;
+    QVERIFY2(spent < 0.2, qPrintable(QString("%1 s of CPU in 1 s").arg(spent)));
+    QCOMPARE(lineErrors.count(), 1);
+
+    // The next online check finds no device there: offline, without a word.
+    program.dialogs.clear();
+    clock.restart();
+    program.form->Timer3_Timer();
+    QVERIFY2(clock.elapsed() < 450, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(!program.isOnline());
+    QVERIFY(program.dialogs.calls.isEmpty());
+}
+
+void SerialEndToEndTest::searchPassesOverABadDevice_data() {
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<bool>("vanishes");
+    QTest::newRow("answers garbage") << QStringList{"--fault", "garbage:cmd=FE:n=25"} << false;
+    QTest::newRow("answers late") << QStringList{"--fault", "delay:cmd=FE:ms=700"} << false;
+    QTest::newRow("vanishes mid-search") << QStringList{"--fault", "delay:cmd=FE:ms=3000"} << true;
+}
+
+void SerialEndToEndTest::searchPassesOverABadDevice() {
+    QFETCH(QStringList, faults);
+    QFETCH(bool, vanishes);
+    QTemporaryDir dir;
+    EmulatorProcess bad, good;
+    const QString badBox = startBox(bad, dir, "ttyBAD", faults);
+    const QString goodBox = startBox(good, dir, "ttyGOOD");
+    QVERIFY2(!badBox.isEmpty() && !goodBox.isEmpty(),
+             qPrintable(bad.errorText() + good.errorText()));
+    QObject scope;
+    if (vanishes)
+        QTimer::singleShot(150, &scope, [&] { bad.kill(); });
+
+    const double before = cpuSeconds();
+    PtyProgram program({badBox, goodBox});
+    const double spent = cpuSeconds() - before;
+    QCOMPARE(bad.isRunning(), !vanishes);
+    QVERIFY(program.isOnline());
+    QCOMPARE(program.form->search().PortNumber, 2);
+    QVERIFY2(program.loadMs < 2000, qPrintable(QString::number(program.loadMs)));
+    QVERIFY2(spent < 0.25, qPrintable(QString("%1 s of CPU").arg(spent)));
+    QVERIFY(program.dialogs.calls.isEmpty());
+
+    // Nothing the bad device sent lingers on the good one.
+    program.form->link().setCommand(0xFE);
+    QVERIFY(program.form->link().sendandread());
+    QCOMPARE(program.form->link().replyCode(), quint8(0xFD));
+}
+
+QTEST_MAIN(SerialEndToEndTest)
+#include "tst_serial_e2e.moc"
