@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QScrollBar>
 #include <QSysInfo>
+#include <QTemporaryDir>
 #include <QTableView>
 #include <QTextStream>
 #include <algorithm>
@@ -24,6 +25,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "app/program.h"
 #include "box/box_core.h"
 #include "box/memory_port.h"
 #include "chips/hex_view.h"
@@ -72,10 +74,11 @@ void fail(const QString &why)
     std::exit(1);
 }
 
-// The program as the user runs it: start-up window, main window, online use.
-class Program {
+// The main window as the user runs it in online use, its dialogs answering
+// "Yes" and saying what they were told.
+class Driven {
 public:
-    explicit Program(SerialPort *port)
+    explicit Driven(SerialPort *port)
     {
         dialogs.defaultAnswer = Dialogs::Answer::Yes;
         form = std::make_unique<Form1>(dialogs, port);
@@ -156,32 +159,47 @@ QString number(double value, int decimals)
     return QString::number(value, 'f', decimals);
 }
 
-// Start-up: a child process runs the start-up window, chooses offline use and
-// reports when the main window is on screen.
-int startupChild(qint64 parentStart)
+// Start-up: a child process starts the program as main() does, chooses
+// offline use and reports when the main window has been painted.
+class FirstPaint : public QObject {
+public:
+    FirstPaint(QWidget *window, qint64 parentStart) : window_(window), parentStart_(parentStart) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Paint && widget && widget->window() == window_ &&
+            !reported_) {
+            reported_ = true;
+            QTimer::singleShot(0, qApp, [this] {
+                std::printf("%lld\n", static_cast<long long>(monotonicNanos() - parentStart_));
+                std::fflush(stdout);
+                // exit(), not quit(): quit() would close the window, which asks.
+                QCoreApplication::exit(0);
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget *window_;
+    qint64 parentStart_;
+    bool reported_ = false;
+};
+
+int startupChild(int argc, char *argv[], qint64 parentStart)
 {
-    int argc = 1;
-    char name[] = "programmer-bench";
-    char *argv[] = {name, nullptr};
     QApplication app(argc, argv);
-    ScriptedDialogs dialogs;
-    MemoryPortBank bank;
-    Form1 form1(dialogs, new MemoryPort(bank));
-    Form2 form2;
-    form1.setStartupWindow(&form2);
-    form2.showMainWindow = [&form1] {
-        form1.Form_Load();
-        form1.show();
-    };
-    form2.show();
-    QTimer::singleShot(0, &form2, [&] {
-        form2.Command2->click();
-        QTimer::singleShot(0, &app, [&] {
-            std::printf("%lld\n", static_cast<long long>(monotonicNanos() - parentStart));
-            std::fflush(stdout);
-            QCoreApplication::quit();
-        });
-    });
+    QTemporaryDir lockFolder;
+    Program program(QApplication::arguments(), lockFolder.filePath(QStringLiteral("bench.lock")));
+    if (!program.mayStart())
+        return 1;
+    FirstPaint firstPaint(&program.mainWindow(), parentStart);
+    app.installEventFilter(&firstPaint);
+    program.showStartupWindow();
+    QTimer::singleShot(0, &program.startupWindow(),
+                       [&program] { program.startupWindow().Command2->click(); });
     return QCoreApplication::exec();
 }
 
@@ -190,7 +208,7 @@ int startupChild(qint64 parentStart)
 int main(int argc, char *argv[])
 {
     if (argc == 3 && QByteArray(argv[1]) == "--startup-child")
-        return startupChild(QByteArray(argv[2]).toLongLong());
+        return startupChild(argc, argv, QByteArray(argv[2]).toLongLong());
 
     QApplication app(argc, argv);
     const int runs = qMax(1, qEnvironmentVariableIsSet("BENCH_RUNS")
@@ -210,7 +228,7 @@ int main(int argc, char *argv[])
         EmulatorProcess emulator;
         if (!emulator.start())
             fail(emulator.errorText());
-        Program program(new QtSerialPort(PortNumbering({emulator.devicePath()})));
+        Driven program(new QtSerialPort(PortNumbering({emulator.devicePath()})));
         program.form->selectModel(Model24C512);
         const int exchanges = 8194;
         std::vector<double> programUs, referenceUs;
@@ -238,7 +256,7 @@ int main(int argc, char *argv[])
         MemoryPortBank bank;
         BoxCore box;
         bank.attachBox(1, &box);
-        Program program(new MemoryPort(bank));
+        Driven program(new MemoryPort(bank));
         program.form->selectModel(Model24C512);
         std::vector<double> us;
         for (int run = 0; run < runs; ++run)
@@ -257,7 +275,7 @@ int main(int argc, char *argv[])
         if (!emulator.start({QStringLiteral("--wire"), QStringLiteral("--write-cycle"),
                              QString::number(WriteCycleMs)}))
             fail(emulator.errorText());
-        Program program(new QtSerialPort(PortNumbering({emulator.devicePath()})));
+        Driven program(new QtSerialPort(PortNumbering({emulator.devicePath()})));
         program.form->selectModel(Model24C64);
         const int blocks = 1024;
         const double readMin = (blocks + 2) * WireExchangeMs / 1000;
@@ -289,7 +307,7 @@ int main(int argc, char *argv[])
         MemoryPortBank bank;
         BoxCore box;
         bank.attachBox(1, &box);
-        Program program(new MemoryPort(bank));
+        Driven program(new MemoryPort(bank));
         program.form->selectModel(Model24C512);
         HexView *view = program.form->hexView();
         std::vector<double> page, scroll;

@@ -1,0 +1,54 @@
+#include "app/program.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "app/command_line.h"
+#include "link/port_numbering.h"
+#include "link/qt_serial_port.h"
+#include "windows/form1.h"
+#include "windows/form2.h"
+#include "windows/pictures.h"
+#include "windows/qt_dialogs.h"
+
+Program::Program(const QStringList &arguments, const QString &lockPath)
+    : translator_(std::make_unique<QTranslator>()),
+      dialogs_(std::make_unique<QtDialogs>()),
+      instance_(lockPath)
+{
+    QApplication::setApplicationName(QStringLiteral("eeprom-programmer"));
+    // Qt's own buttons and file dialogs speak Chinese too.
+    if (translator_->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator_.get());
+    QApplication::setWindowIcon(Pictures::programIcon());
+
+    auto *port = new QtSerialPort(PortNumbering(explicitPorts(arguments)));
+    form1_ = std::make_unique<Form1>(*dialogs_, port);
+    form2_ = std::make_unique<Form2>();
+    form1_->setStartupWindow(form2_.get());
+    form2_->showMainWindow = [this] {
+        form1_->Form_Load();
+        form1_->show();
+    };
+}
+
+// The start-up window goes before the main window, which holds a pointer to it.
+Program::~Program()
+{
+    form2_.reset();
+    form1_.reset();
+    QApplication::removeTranslator(translator_.get());
+}
+
+bool Program::mayStart()
+{
+    return mayRun(instance_, *dialogs_);
+}
+
+void Program::showStartupWindow()
+{
+    form2_->show();
+}
