@@ -1,28 +1,28 @@
 // programmer-bench: how close the program comes to the limits of its link.
 // Drives the real main window (dialogs answering "Yes") against the virtual box
 // and prints one table of medians.
-#include <QAbstractButton>
-#include <QApplication>
-#include <QPushButton>
-#include <QTimer>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QLibraryInfo>
-#include <QProcess>
-#include <QScrollBar>
-#include <QSysInfo>
-#include <QTemporaryDir>
-#include <QTableView>
-#include <QTextStream>
-#include <algorithm>
-#include <cstdio>
-#include <ctime>
 #include <fcntl.h>
-#include <memory>
 #include <poll.h>
 #include <sys/resource.h>
 #include <termios.h>
 #include <unistd.h>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSysInfo>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <memory>
 #include <vector>
 
 #include "app/program.h"
@@ -46,30 +46,26 @@ constexpr int Model24C512 = 8;
 constexpr double WireExchangeMs = (12 + 10) * 10 * 1000.0 / 57600.0;  // 3.819 ms
 constexpr double WriteCycleMs = 5.0;
 
-double median(std::vector<double> values)
-{
+double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     const size_t n = values.size();
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
 }
 
-double cpuSeconds()
-{
+double cpuSeconds() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
            (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-qint64 monotonicNanos()
-{
+qint64 monotonicNanos() {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
-void fail(const QString &why)
-{
+void fail(const QString &why) {
     std::fprintf(stderr, "programmer-bench: %s\n", qPrintable(why));
     std::exit(1);
 }
@@ -78,8 +74,7 @@ void fail(const QString &why)
 // "Yes" and saying what they were told.
 class Driven {
 public:
-    explicit Driven(SerialPort *port)
-    {
+    explicit Driven(SerialPort *port) {
         dialogs.defaultAnswer = Dialogs::Answer::Yes;
         form = std::make_unique<Form1>(dialogs, port);
         form->setStartupWindow(&startup);
@@ -91,8 +86,7 @@ public:
     }
 
     // Runs one operation through its button and checks that it succeeded.
-    double timed(const char *button, const QString &success)
-    {
+    double timed(const char *button, const QString &success) {
         dialogs.clear();
         QElapsedTimer clock;
         clock.start();
@@ -100,7 +94,8 @@ public:
         const double seconds = clock.nsecsElapsed() / 1e9;
         const QStringList texts = dialogs.messageTexts();
         if (texts.isEmpty() || texts.last() != success)
-            fail(QStringLiteral("%1 did not succeed: %2").arg(QLatin1String(button), texts.join(QLatin1String(" | "))));
+            fail(QStringLiteral("%1 did not succeed: %2")
+                     .arg(QLatin1String(button), texts.join(QLatin1String(" | "))));
         return seconds;
     }
 
@@ -111,8 +106,7 @@ public:
 
 // The least a client can do per exchange on this machine: plain poll, read and
 // write on the same pseudo-terminal, 12 bytes out, 10 back.
-double referenceExchanges(const QString &device, int exchanges)
-{
+double referenceExchanges(const QString &device, int exchanges) {
     const int fd = ::open(QFile::encodeName(device).constData(), O_RDWR | O_NOCTTY);
     if (fd < 0)
         fail(QStringLiteral("reference client cannot open %1").arg(device));
@@ -154,8 +148,7 @@ struct Row {
     bool met;
 };
 
-QString number(double value, int decimals)
-{
+QString number(double value, int decimals) {
     return QString::number(value, 'f', decimals);
 }
 
@@ -166,11 +159,9 @@ public:
     FirstPaint(QWidget *window, qint64 parentStart) : window_(window), parentStart_(parentStart) {}
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
+    bool eventFilter(QObject *watched, QEvent *event) override {
         auto *widget = qobject_cast<QWidget *>(watched);
-        if (event->type() == QEvent::Paint && widget && widget->window() == window_ &&
-            !reported_) {
+        if (event->type() == QEvent::Paint && widget && widget->window() == window_ && !reported_) {
             reported_ = true;
             QTimer::singleShot(0, qApp, [this] {
                 std::printf("%lld\n", static_cast<long long>(monotonicNanos() - parentStart_));
@@ -188,8 +179,7 @@ private:
     bool reported_ = false;
 };
 
-int startupChild(int argc, char *argv[], qint64 parentStart)
-{
+int startupChild(int argc, char *argv[], qint64 parentStart) {
     QApplication app(argc, argv);
     QTemporaryDir lockFolder;
     Program program(QApplication::arguments(), lockFolder.filePath(QStringLiteral("bench.lock")));
@@ -205,15 +195,14 @@ int startupChild(int argc, char *argv[], qint64 parentStart)
 
 }  // namespace
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     if (argc == 3 && QByteArray(argv[1]) == "--startup-child")
         return startupChild(argc, argv, QByteArray(argv[2]).toLongLong());
 
     QApplication app(argc, argv);
-    const int runs = qMax(1, qEnvironmentVariableIsSet("BENCH_RUNS")
-                                 ? qEnvironmentVariableIntValue("BENCH_RUNS")
-                                 : 3);
+    const int runs =
+        qMax(1, qEnvironmentVariableIsSet("BENCH_RUNS") ? qEnvironmentVariableIntValue("BENCH_RUNS")
+                                                        : 3);
     // BENCH_ONLY=pty,memory,wire,view,startup picks sections (for profiling).
     const QStringList only =
         qEnvironmentVariable("BENCH_ONLY").split(QLatin1Char(','), Qt::SkipEmptyParts);
@@ -241,14 +230,15 @@ int main(int argc, char *argv[])
             program.form->testport();
         }
         const double p = median(programUs), r = median(referenceUs);
-        rows << Row{QStringLiteral("24C512 read over a pty: program, µs per exchange"), number(p, 1),
-                    QString(), true};
+        rows << Row{QStringLiteral("24C512 read over a pty: program, µs per exchange"),
+                    number(p, 1), QString(), true};
         rows << Row{QStringLiteral("24C512 read over a pty: reference client, µs per exchange"),
                     number(r, 1), QString(), true};
-        rows << Row{QStringLiteral("program / reference"), number(p / r, 3), QStringLiteral("≤ 1.10"),
-                    p / r <= 1.10};
+        rows << Row{QStringLiteral("program / reference"), number(p / r, 3),
+                    QStringLiteral("≤ 1.10"), p / r <= 1.10};
         rows << Row{QStringLiteral("program's time as a share of the 3.82 ms wire exchange"),
-                    number(p / (WireExchangeMs * 1000) * 100, 2) + QLatin1Char('%'), QString(), true};
+                    number(p / (WireExchangeMs * 1000) * 100, 2) + QLatin1Char('%'), QString(),
+                    true};
     }
 
     // 2. The same read through the in-memory port: the program's own cost.
@@ -279,7 +269,8 @@ int main(int argc, char *argv[])
         program.form->selectModel(Model24C64);
         const int blocks = 1024;
         const double readMin = (blocks + 2) * WireExchangeMs / 1000;
-        const double writeMin = (2 * WireExchangeMs + blocks * (WireExchangeMs + WriteCycleMs)) / 1000;
+        const double writeMin =
+            (2 * WireExchangeMs + blocks * (WireExchangeMs + WriteCycleMs)) / 1000;
         std::vector<double> read, write, verify, cpu;
         for (int run = 0; run < runs; ++run) {
             const double cpuBefore = cpuSeconds();
@@ -368,7 +359,9 @@ int main(int argc, char *argv[])
     bool allMet = true;
     for (const Row &row : rows) {
         out << "| " << row.figure << " | " << row.value << " | " << row.target << " | "
-            << (row.target.isEmpty() ? QString() : row.met ? QStringLiteral("met") : QStringLiteral("MISSED"))
+            << (row.target.isEmpty() ? QString()
+                : row.met            ? QStringLiteral("met")
+                                     : QStringLiteral("MISSED"))
             << " |\n";
         allMet = allMet && row.met;
     }

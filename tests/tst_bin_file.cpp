@@ -1,34 +1,31 @@
 // Raw image files: the size rule, exact saves, and that no failure loses data.
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
 #include <functional>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "files/bin_file.h"
 
 namespace {
 
-QByteArray pattern(int size)
-{
+QByteArray pattern(int size) {
     QByteArray bytes(size, '\0');
     for (int i = 0; i < size; ++i)
         bytes[i] = static_cast<char>((i * 7 + 3) & 0xFF);
     return bytes;
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
+void writeFile(const QString &path, const QByteArray &bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-QByteArray readFile(const QString &path)
-{
+QByteArray readFile(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -36,8 +33,7 @@ QByteArray readFile(const QString &path)
 }
 
 // Permissions do not stop root: run the check as an unprivileged user.
-bool asUnprivilegedUser(const std::function<bool()> &check)
-{
+bool asUnprivilegedUser(const std::function<bool()> &check) {
     if (geteuid() != 0)
         return check();
     const pid_t child = fork();
@@ -51,8 +47,7 @@ bool asUnprivilegedUser(const std::function<bool()> &check)
 }
 
 // A folder everybody may enter but only its owner may change.
-QString openFolder(const QTemporaryDir &dir, const QString &name)
-{
+QString openFolder(const QTemporaryDir &dir, const QString &name) {
     const QString path = dir.filePath(name);
     QDir().mkpath(path);
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
@@ -80,8 +75,7 @@ private:
     QTemporaryDir dir_;
 };
 
-void BinFileTest::shorterFilesAreFilledWithFF_data()
-{
+void BinFileTest::shorterFilesAreFilledWithFF_data() {
     QTest::addColumn<int>("length");
     QTest::addColumn<int>("capacity");
     QTest::newRow("100 bytes into 24C02") << 100 << 256;
@@ -90,8 +84,7 @@ void BinFileTest::shorterFilesAreFilledWithFF_data()
     QTest::newRow("24C02 image into 24C512") << 256 << 65536;
 }
 
-void BinFileTest::shorterFilesAreFilledWithFF()
-{
+void BinFileTest::shorterFilesAreFilledWithFF() {
     QFETCH(int, length);
     QFETCH(int, capacity);
     const QString path = dir_.filePath(QStringLiteral("short.bin"));
@@ -105,8 +98,7 @@ void BinFileTest::shorterFilesAreFilledWithFF()
     QCOMPARE(loaded.buffer.mid(length), QByteArray(capacity - length, '\xFF'));
 }
 
-void BinFileTest::largerFilesAreRefused()
-{
+void BinFileTest::largerFilesAreRefused() {
     const QString path = dir_.filePath(QStringLiteral("long.bin"));
     writeFile(path, pattern(256));
     const BinFile::LoadResult loaded = BinFile::load(path, 128);
@@ -115,8 +107,7 @@ void BinFileTest::largerFilesAreRefused()
     QVERIFY(loaded.buffer.isEmpty());
 }
 
-void BinFileTest::sixtyFourKiBRoundTrip()
-{
+void BinFileTest::sixtyFourKiBRoundTrip() {
     const QString path = dir_.filePath(QStringLiteral("full.BIN"));
     const QByteArray image = pattern(65536);
     QVERIFY(BinFile::save(path, image));
@@ -125,16 +116,14 @@ void BinFileTest::sixtyFourKiBRoundTrip()
     QCOMPARE(BinFile::load(path, 32768).status, BinFile::LoadStatus::TooLarge);
 }
 
-void BinFileTest::saveCutsALongerFile()
-{
+void BinFileTest::saveCutsALongerFile() {
     const QString path = dir_.filePath(QStringLiteral("cut.bin"));
     writeFile(path, QByteArray(4096, 'x'));
     QVERIFY(BinFile::save(path, pattern(256)));
     QCOMPARE(readFile(path), pattern(256));
 }
 
-void BinFileTest::unreadablePathsFail()
-{
+void BinFileTest::unreadablePathsFail() {
     QCOMPARE(BinFile::load(dir_.filePath(QStringLiteral("missing.bin")), 256).status,
              BinFile::LoadStatus::Unreadable);
     QCOMPARE(BinFile::load(dir_.path(), 256).status, BinFile::LoadStatus::Unreadable);
@@ -143,13 +132,11 @@ void BinFileTest::unreadablePathsFail()
     const QString locked = folder + QStringLiteral("/locked.bin");
     writeFile(locked, pattern(16));
     QVERIFY(QFile::setPermissions(locked, QFileDevice::WriteOwner));
-    QVERIFY(asUnprivilegedUser([&] {
-        return BinFile::load(locked, 256).status == BinFile::LoadStatus::Unreadable;
-    }));
+    QVERIFY(asUnprivilegedUser(
+        [&] { return BinFile::load(locked, 256).status == BinFile::LoadStatus::Unreadable; }));
 }
 
-void BinFileTest::failedSaveKeepsTheOldFile()
-{
+void BinFileTest::failedSaveKeepsTheOldFile() {
     // A folder chosen as the file name.
     QVERIFY(!BinFile::save(dir_.path(), pattern(256)));
 
@@ -160,14 +147,13 @@ void BinFileTest::failedSaveKeepsTheOldFile()
                                               QFileDevice::ExeOther));
     const QString path = folder + QStringLiteral("/old.bin");
     writeFile(path, QByteArray(100, 'o'));
-    QVERIFY(QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOther |
-                                            QFileDevice::ReadOther));
+    QVERIFY(QFile::setPermissions(
+        path, QFile::permissions(path) | QFileDevice::WriteOther | QFileDevice::ReadOther));
     QVERIFY(asUnprivilegedUser([&] { return !BinFile::save(path, pattern(256)); }));
     QCOMPARE(readFile(path), QByteArray(100, 'o'));
 }
 
-void BinFileTest::fullDiskKeepsTheOldFile()
-{
+void BinFileTest::fullDiskKeepsTheOldFile() {
     // A file-size limit makes the disk "full" after 1000 bytes.
     const QString path = dir_.filePath(QStringLiteral("full-disk.bin"));
     writeFile(path, QByteArray(300, 'k'));

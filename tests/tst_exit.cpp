@@ -18,15 +18,13 @@ class CloseRecorder : public QObject {
 public:
     QStringList closed;
 
-    void watch(QWidget *window)
-    {
+    void watch(QWidget *window) {
         if (window)
             window->installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
+    bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() != QEvent::Close)
             return false;
         // Let the window decide first: a close it refuses is not a close.
@@ -39,8 +37,7 @@ protected:
     }
 };
 
-int exitQuestions(const ScriptedDialogs &dialogs)
-{
+int exitQuestions(const ScriptedDialogs &dialogs) {
     int count = 0;
     for (const auto &call : dialogs.messages())
         if (call.text == Texts::ExitQuestion && call.title == Texts::QuestionTitle &&
@@ -65,8 +62,7 @@ private slots:
     void exitDuringAPortSearchStopsIt();
 };
 
-void ExitTest::noPutsTheTimersBack_data()
-{
+void ExitTest::noPutsTheTimersBack_data() {
     QTest::addColumn<bool>("timer1");
     QTest::addColumn<bool>("timer2");
     QTest::addColumn<bool>("timer3");
@@ -75,8 +71,7 @@ void ExitTest::noPutsTheTimersBack_data()
     QTest::newRow("only the reply timer") << true << false << false;
 }
 
-void ExitTest::noPutsTheTimersBack()
-{
+void ExitTest::noPutsTheTimersBack() {
     QFETCH(bool, timer1);
     QFETCH(bool, timer2);
     QFETCH(bool, timer3);
@@ -88,8 +83,8 @@ void ExitTest::noPutsTheTimersBack()
 
     bool stoppedWhileAsking = false;
     rig.dialogs.onCall = [&](const ScriptedDialogs::Call &) {
-        stoppedWhileAsking = !timers[0]->isActive() && !timers[1]->isActive() &&
-                             !timers[2]->isActive();
+        stoppedWhileAsking =
+            !timers[0]->isActive() && !timers[1]->isActive() && !timers[2]->isActive();
     };
     rig.dialogs.answers = {Dialogs::Answer::No};
     rig.trigger("fquit");
@@ -102,8 +97,7 @@ void ExitTest::noPutsTheTimersBack()
     QVERIFY(rig->isVisible());
 }
 
-void ExitTest::everyWayOutAsksTheSameQuestion()
-{
+void ExitTest::everyWayOutAsksTheSameQuestion() {
     FormRig rig;
     rig.dialogs.defaultAnswer = Dialogs::Answer::No;
 
@@ -122,8 +116,7 @@ void ExitTest::everyWayOutAsksTheSameQuestion()
     QCOMPARE(rig.dialogs.calls.size(), 3);
 }
 
-void ExitTest::yesClosesThePortAndTheWindowsInOrder()
-{
+void ExitTest::yesClosesThePortAndTheWindowsInOrder() {
     FormRig rig;
     rig.startup.show();
     rig.trigger("aboutltd");
@@ -147,8 +140,7 @@ void ExitTest::yesClosesThePortAndTheWindowsInOrder()
     QVERIFY(!rig->link().Timer1->isActive());
 }
 
-void ExitTest::yesWithThePortAlreadyClosed()
-{
+void ExitTest::yesWithThePortAlreadyClosed() {
     FormRig::Options offline;
     offline.onlineUse = false;
     FormRig rig(offline);
@@ -159,8 +151,7 @@ void ExitTest::yesWithThePortAlreadyClosed()
     QVERIFY(rig->link().QuitRequested);
 }
 
-void ExitTest::helpMenuWindowsAreSingle()
-{
+void ExitTest::helpMenuWindowsAreSingle() {
     FormRig rig;
     rig.trigger("fabout");
     rig.trigger("fabout");
@@ -185,8 +176,7 @@ void ExitTest::helpMenuWindowsAreSingle()
     }
 }
 
-void ExitTest::exitDuringAReadSendsNothingMore()
-{
+void ExitTest::exitDuringAReadSendsNothingMore() {
     FormRig rig;
     rig->selectModel(8);  // 24C512: 8192 blocks
     rig.clearFrames();
@@ -217,8 +207,7 @@ void ExitTest::exitDuringAReadSendsNothingMore()
     QVERIFY(!rig->chip().operationRunning());
 }
 
-void ExitTest::exitDuringAPortSearchStopsIt()
-{
+void ExitTest::exitDuringAPortSearchStopsIt() {
     FormRig::Options options;
     options.boxPort = 0;
     for (int n = 1; n <= 15; ++n)

@@ -14,8 +14,7 @@ namespace {
 
 constexpr quint8 Test = 0xFE, Read = 0xF8;
 
-BoxFault fault(BoxFault::Kind kind, int value = 0, int remaining = 1)
-{
+BoxFault fault(BoxFault::Kind kind, int value = 0, int remaining = 1) {
     BoxFault f;
     f.kind = kind;
     f.value = value;
@@ -43,8 +42,7 @@ private slots:
     void garbageRepliesNeverHang();
 };
 
-void LinkTest::completeReplyInTime()
-{
+void LinkTest::completeReplyInTime() {
     FormRig rig;
     ProgrammerLink &link = rig->link();
     QVERIFY(rig.isOnline());
@@ -63,8 +61,7 @@ void LinkTest::completeReplyInTime()
     QVERIFY(!link.Timer1->isActive());
 }
 
-void LinkTest::shortReplyWaitsForTheReceiveTimeOut()
-{
+void LinkTest::shortReplyWaitsForTheReceiveTimeOut() {
     FormRig rig;
     ProgrammerLink &link = rig->link();
     link.ReplyFrame.fill('\x77');
@@ -82,8 +79,7 @@ void LinkTest::shortReplyWaitsForTheReceiveTimeOut()
     QCOMPARE(link.port().receiveThreshold(), 1);
 }
 
-void LinkTest::longReplyLeavesTheRestForTheNextFlush()
-{
+void LinkTest::longReplyLeavesTheRestForTheNextFlush() {
     FormRig rig;
     ProgrammerLink &link = rig->link();
     rig.box.addFault(fault(BoxFault::Kind::LongReply));
@@ -101,8 +97,7 @@ void LinkTest::longReplyLeavesTheRestForTheNextFlush()
     QCOMPARE(link.ReplyFrame.at(1), '\x11');
 }
 
-void LinkTest::lateReplyIsStoredButFails()
-{
+void LinkTest::lateReplyIsStoredButFails() {
     FormRig rig;
     ProgrammerLink &link = rig->link();
     rig.box.addFault(fault(BoxFault::Kind::Delay, rig.options.timings.replyTimeout + 100));
@@ -115,8 +110,7 @@ void LinkTest::lateReplyIsStoredButFails()
     QVERIFY(link.ReplyValid);
 }
 
-void LinkTest::silentBoxFailsAtTheReplyTimeOut()
-{
+void LinkTest::silentBoxFailsAtTheReplyTimeOut() {
     FormRig rig;
     ProgrammerLink &link = rig->link();
     rig.box.addFault(fault(BoxFault::Kind::NoReply));
@@ -133,8 +127,7 @@ void LinkTest::silentBoxFailsAtTheReplyTimeOut()
     QVERIFY(rig.dialogs.calls.isEmpty());
 }
 
-void LinkTest::lineErrorShowsOfflineAndTheWaitGoesOn()
-{
+void LinkTest::lineErrorShowsOfflineAndTheWaitGoesOn() {
     FormRig rig;
     ProgrammerLink &link = rig->link();
     QVERIFY(rig.isOnline());
@@ -151,8 +144,7 @@ void LinkTest::lineErrorShowsOfflineAndTheWaitGoesOn()
     QVERIFY(rig.dialogs.calls.isEmpty());
 }
 
-void LinkTest::exitDuringAWaitEndsItAtOnce()
-{
+void LinkTest::exitDuringAWaitEndsItAtOnce() {
     FormRig rig;
     ProgrammerLink &link = rig->link();
     rig.box.addFault(fault(BoxFault::Kind::NoReply));
@@ -172,8 +164,7 @@ void LinkTest::exitDuringAWaitEndsItAtOnce()
     QVERIFY(rig.frames().isEmpty());
 }
 
-void LinkTest::waitsEndWhenTheApplicationQuits()
-{
+void LinkTest::waitsEndWhenTheApplicationQuits() {
     FormRig rig;
     ProgrammerLink &link = rig->link();
     rig.box.addFault(fault(BoxFault::Kind::ShortReply));
@@ -193,8 +184,7 @@ void LinkTest::waitsEndWhenTheApplicationQuits()
     QVERIFY2(elapsed < rig.options.timings.replyTimeout, qPrintable(QString::number(elapsed)));
 }
 
-void LinkTest::closedPortFailsQuietly()
-{
+void LinkTest::closedPortFailsQuietly() {
     FormRig rig;
     ProgrammerLink &link = rig->link();
     link.closePort();
@@ -206,8 +196,7 @@ void LinkTest::closedPortFailsQuietly()
     QVERIFY(!link.Timer1->isActive());
 }
 
-void LinkTest::secondExchangeIsRefusedWhileOneWaits()
-{
+void LinkTest::secondExchangeIsRefusedWhileOneWaits() {
     FormRig rig;
     ProgrammerLink &link = rig->link();
     rig.box.addFault(fault(BoxFault::Kind::Delay, 30));
@@ -223,8 +212,7 @@ void LinkTest::secondExchangeIsRefusedWhileOneWaits()
     QCOMPARE(rig.framesWithCode(Read).size(), 0);
 }
 
-void LinkTest::bytesNobodyAskedForAreTakenAsAReply()
-{
+void LinkTest::bytesNobodyAskedForAreTakenAsAReply() {
     FormRig rig;
     ProgrammerLink &link = rig->link();
     link.ReplyValid = false;
@@ -240,8 +228,7 @@ void LinkTest::bytesNobodyAskedForAreTakenAsAReply()
     QCOMPARE(link.replyCode(), quint8(0xFD));
 }
 
-void LinkTest::garbageRepliesNeverHang()
-{
+void LinkTest::garbageRepliesNeverHang() {
     FormRig rig;
     ProgrammerLink &link = rig->link();
     const int limit = rig.options.timings.replyTimeout + rig.options.timings.receiveTimeout + 100;

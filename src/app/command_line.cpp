@@ -2,8 +2,7 @@
 
 #include <QCommandLineParser>
 
-QStringList explicitPorts(const QStringList &arguments)
-{
+QStringList explicitPorts(const QStringList &arguments) {
     QCommandLineParser parser;
     parser.addOption(QCommandLineOption(QStringLiteral("port"),
                                         QStringLiteral("Serial device to try first."),

@@ -2,8 +2,7 @@
 
 #include "app/program.h"
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     Program program(QApplication::arguments());
     if (!program.mayStart())

@@ -16,8 +16,7 @@
 Program::Program(const QStringList &arguments, const QString &lockPath)
     : translator_(std::make_unique<QTranslator>()),
       dialogs_(std::make_unique<QtDialogs>()),
-      instance_(lockPath)
-{
+      instance_(lockPath) {
     QApplication::setApplicationName(QStringLiteral("eeprom-programmer"));
     // Qt's own buttons and file dialogs speak Chinese too.
     if (translator_->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
@@ -36,19 +35,16 @@ Program::Program(const QStringList &arguments, const QString &lockPath)
 }
 
 // The start-up window goes before the main window, which holds a pointer to it.
-Program::~Program()
-{
+Program::~Program() {
     form2_.reset();
     form1_.reset();
     QApplication::removeTranslator(translator_.get());
 }
 
-bool Program::mayStart()
-{
+bool Program::mayStart() {
     return mayRun(instance_, *dialogs_);
 }
 
-void Program::showStartupWindow()
-{
+void Program::showStartupWindow() {
     form2_->show();
 }

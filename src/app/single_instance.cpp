@@ -6,20 +6,17 @@
 #include "windows/dialogs.h"
 #include "windows/texts.h"
 
-SingleInstance::SingleInstance(const QString &lockPath) : lock_(lockPath)
-{
+SingleInstance::SingleInstance(const QString &lockPath) : lock_(lockPath) {
     // The program holds the lock for hours: never call it stale by age, only
     // when its owner is gone.
     lock_.setStaleLockTime(0);
 }
 
-bool SingleInstance::acquire()
-{
+bool SingleInstance::acquire() {
     return lock_.isLocked() || lock_.tryLock(0) || lock_.error() != QLockFile::LockFailedError;
 }
 
-QString SingleInstance::defaultLockPath()
-{
+QString SingleInstance::defaultLockPath() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
         folder = QDir::tempPath();

@@ -6,17 +6,13 @@
 #include "windows/texts.h"
 
 ByteEditor::ByteEditor(ChipState &state, HexView &view, Dialogs &dialogs)
-    : state_(state), view_(view), dialogs_(dialogs)
-{
-}
+    : state_(state), view_(view), dialogs_(dialogs) {}
 
-QString ByteEditor::prompt()
-{
+QString ByteEditor::prompt() {
     return Texts::EditPromptLine1 + QStringLiteral("\r\n\r\n") + Texts::EditPromptLine2;
 }
 
-std::optional<quint8> ByteEditor::parseHexByte(const QString &text)
-{
+std::optional<quint8> ByteEditor::parseHexByte(const QString &text) {
     const QString digits = text.trimmed();
     if (digits.isEmpty() || digits.size() > 2)
         return std::nullopt;
@@ -26,8 +22,7 @@ std::optional<quint8> ByteEditor::parseHexByte(const QString &text)
     return static_cast<quint8>(digits.toUInt(nullptr, 16));
 }
 
-void ByteEditor::lstHex_DblClick()
-{
+void ByteEditor::lstHex_DblClick() {
     // The buffer may be about to be replaced or written; leave it alone.
     if (state_.operationRunning())
         return;

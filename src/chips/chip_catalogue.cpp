@@ -2,8 +2,7 @@
 
 namespace ChipCatalogue {
 
-const std::array<ChipModel, ModelCount> &models()
-{
+const std::array<ChipModel, ModelCount> &models() {
     static const std::array<ChipModel, ModelCount> table = {{
         {"24C02", "c2402", "24C02 ", 256},
         {"24C04", "c2404", "24C04 ", 512},
@@ -23,28 +22,23 @@ const std::array<ChipModel, ModelCount> &models()
     return table;
 }
 
-const ChipModel &model(int code)
-{
+const ChipModel &model(int code) {
     return models().at(static_cast<size_t>(code));
 }
 
-QString name(int code)
-{
+QString name(int code) {
     return QString::fromLatin1(model(code).name);
 }
 
-bool isMicrowire(int code)
-{
+bool isMicrowire(int code) {
     return code >= First93Series;
 }
 
-quint16 blockAddress(int code, qint32 block)
-{
+quint16 blockAddress(int code, qint32 block) {
     return static_cast<quint16>(isMicrowire(code) ? block * 4 : block * 8);
 }
 
-qint32 blockCount(qint32 capacity)
-{
+qint32 blockCount(qint32 capacity) {
     return capacity / 8 - 1;
 }
 

@@ -5,12 +5,12 @@
 namespace {
 
 // "00".."FF", built once: a redraw formats 256 cells.
-const std::array<QString, 256> &hexTexts()
-{
+const std::array<QString, 256> &hexTexts() {
     static const std::array<QString, 256> texts = [] {
         std::array<QString, 256> t;
         for (int i = 0; i < 256; ++i)
-            t[static_cast<size_t>(i)] = QStringLiteral("%1").arg(i, 2, 16, QLatin1Char('0')).toUpper();
+            t[static_cast<size_t>(i)] =
+                QStringLiteral("%1").arg(i, 2, 16, QLatin1Char('0')).toUpper();
         return t;
     }();
     return texts;
@@ -20,21 +20,18 @@ const std::array<QString, 256> &hexTexts()
 
 HexPageModel::HexPageModel(QObject *parent) : QAbstractTableModel(parent) {}
 
-void HexPageModel::showPage(qint32 page, int rows)
-{
+void HexPageModel::showPage(qint32 page, int rows) {
     page_ = page;
     rows_ = rows;
     emit dataChanged(index(0, 0), index(Rows - 1, Columns - 1), {Qt::DisplayRole});
 }
 
-void HexPageModel::refreshCell(int row, int column)
-{
+void HexPageModel::refreshCell(int row, int column) {
     const QModelIndex cell = index(row, column);
     emit dataChanged(cell, cell, {Qt::DisplayRole});
 }
 
-qint32 HexPageModel::position(int row, int column) const
-{
+qint32 HexPageModel::position(int row, int column) const {
     if (row < 0 || row >= rows_ || column < 0 || column >= Columns)
         return -1;
     const qint32 position = page_ * PageSize + row * Columns + column;
@@ -43,18 +40,15 @@ qint32 HexPageModel::position(int row, int column) const
     return position;
 }
 
-int HexPageModel::rowCount(const QModelIndex &parent) const
-{
+int HexPageModel::rowCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : Rows;
 }
 
-int HexPageModel::columnCount(const QModelIndex &parent) const
-{
+int HexPageModel::columnCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : Columns;
 }
 
-QVariant HexPageModel::data(const QModelIndex &index, int role) const
-{
+QVariant HexPageModel::data(const QModelIndex &index, int role) const {
     if (role == Qt::TextAlignmentRole)
         return Qt::AlignCenter;
     if (role != Qt::DisplayRole || !index.isValid())

@@ -19,8 +19,7 @@ constexpr int CellWidth = 30;
 constexpr int CellHeight = 21;
 constexpr int AddressWidth = 72;
 
-QLabel *makeLabel(QWidget *parent, const char *name, int index, const QString &text)
-{
+QLabel *makeLabel(QWidget *parent, const char *name, int index, const QString &text) {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setProperty("index", index);
@@ -33,8 +32,7 @@ HexView::HexView(QWidget *parent)
     : QWidget(parent),
       model_(new HexPageModel(this)),
       lstHex_(new QTableView(this)),
-      scrPage_(new QScrollBar(Qt::Vertical, this))
-{
+      scrPage_(new QScrollBar(Qt::Vertical, this)) {
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
 
     lstHex_->setObjectName(QStringLiteral("lstHex"));
@@ -71,9 +69,9 @@ HexView::HexView(QWidget *parent)
     headings->setSpacing(0);
     headings->setContentsMargins(0, 0, 0, 0);
     for (int i = 0; i <= HexPageModel::Columns; ++i) {
-        QLabel *label = makeLabel(
-            this, "Label3", i,
-            i == 0 ? Texts::AddressHeading : QString::number(i - 1, 16).toUpper());
+        QLabel *label =
+            makeLabel(this, "Label3", i,
+                      i == 0 ? Texts::AddressHeading : QString::number(i - 1, 16).toUpper());
         label->setFont(fixed);
         label->setAlignment(Qt::AlignCenter);
         label->setFixedWidth(i == 0 ? AddressWidth : CellWidth);
@@ -105,18 +103,15 @@ HexView::HexView(QWidget *parent)
     grid->setColumnStretch(3, 1);
 }
 
-void HexView::setBuffer(const QByteArray *buffer)
-{
+void HexView::setBuffer(const QByteArray *buffer) {
     model_->setBuffer(buffer);
 }
 
-QString HexView::FormatAddress(qint32 address)
-{
+QString HexView::FormatAddress(qint32 address) {
     return QString::number(address, 16).toUpper().rightJustified(7, QLatin1Char('0'));
 }
 
-void HexView::showpage()
-{
+void HexView::showpage() {
     scrPage_->setValue(0);
     const QByteArray *buffer = model_->buffer();
     const qint32 length = buffer ? static_cast<qint32>(buffer->size()) : 0;
@@ -124,8 +119,7 @@ void HexView::showpage()
     DrawPage();
 }
 
-void HexView::DrawPage()
-{
+void HexView::DrawPage() {
     for (int i = 0; i < HexPageModel::Rows; ++i) {
         const QString address =
             FormatAddress(CurrentPage * HexPageModel::PageSize + i * HexPageModel::Columns);
@@ -135,15 +129,13 @@ void HexView::DrawPage()
     model_->showPage(CurrentPage, eightRowPage() ? HexPageModel::Rows / 2 : HexPageModel::Rows);
 }
 
-void HexView::scrPage_Change(int value)
-{
+void HexView::scrPage_Change(int value) {
     CurrentPage = value;
     DrawPage();
     lstHex_->setFocus();
 }
 
-int HexView::selectedItem() const
-{
+int HexView::selectedItem() const {
     const QModelIndexList selected = lstHex_->selectionModel()->selectedIndexes();
     if (selected.isEmpty())
         return -1;
@@ -151,20 +143,17 @@ int HexView::selectedItem() const
     return cell.column() * HexPageModel::Rows + cell.row();
 }
 
-qint32 HexView::itemPosition(int item) const
-{
+qint32 HexView::itemPosition(int item) const {
     if (item < 0 || item >= HexPageModel::PageSize)
         return -1;
     return model_->position(item % HexPageModel::Rows, item / HexPageModel::Rows);
 }
 
-void HexView::refreshItem(int item)
-{
+void HexView::refreshItem(int item) {
     model_->refreshCell(item % HexPageModel::Rows, item / HexPageModel::Rows);
 }
 
-bool HexView::eventFilter(QObject *watched, QEvent *event)
-{
+bool HexView::eventFilter(QObject *watched, QEvent *event) {
     // The grid never scrolls itself; the wheel turns the pages instead.
     if (watched == lstHex_->viewport() && event->type() == QEvent::Wheel) {
         const int delta = static_cast<QWheelEvent *>(event)->angleDelta().y();

@@ -6,8 +6,7 @@
 
 namespace BinFile {
 
-LoadResult load(const QString &path, qint32 capacity)
-{
+LoadResult load(const QString &path, qint32 capacity) {
     LoadResult result;
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile())
@@ -29,8 +28,7 @@ LoadResult load(const QString &path, qint32 capacity)
     return result;
 }
 
-bool save(const QString &path, const QByteArray &data)
-{
+bool save(const QString &path, const QByteArray &data) {
     // Written beside the old file and renamed over it only when complete, so
     // a failure (full disk, no permission) leaves the old file as it was.
     QSaveFile file(path);

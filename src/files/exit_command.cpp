@@ -8,17 +8,13 @@
 #include "windows/texts.h"
 
 ExitCommand::ExitCommand(ProgrammerLink &link, Dialogs &dialogs, std::array<QTimer *, 3> timers)
-    : link_(link), dialogs_(dialogs), timers_{timers[0], timers[1], timers[2]}
-{
-}
+    : link_(link), dialogs_(dialogs), timers_{timers[0], timers[1], timers[2]} {}
 
-bool ExitCommand::leaving() const
-{
+bool ExitCommand::leaving() const {
     return link_.QuitRequested;
 }
 
-void ExitCommand::fquit_Click()
-{
+void ExitCommand::fquit_Click() {
     if (leaving() || asking_)
         return;
     std::array<bool, 3> wasActive{};
@@ -28,9 +24,9 @@ void ExitCommand::fquit_Click()
     }
 
     asking_ = true;
-    const Dialogs::Answer answer = dialogs_.message(Texts::ExitQuestion, Texts::QuestionTitle,
-                                                    Dialogs::Icon::Question,
-                                                    Dialogs::Buttons::YesNo);
+    const Dialogs::Answer answer =
+        dialogs_.message(Texts::ExitQuestion, Texts::QuestionTitle, Dialogs::Icon::Question,
+                         Dialogs::Buttons::YesNo);
     asking_ = false;
     if (answer != Dialogs::Answer::Yes) {
         link_.withdrawQuit();

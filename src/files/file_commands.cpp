@@ -5,12 +5,9 @@
 #include "windows/dialogs.h"
 #include "windows/texts.h"
 
-FileCommands::FileCommands(ChipState &state, Dialogs &dialogs) : state_(state), dialogs_(dialogs)
-{
-}
+FileCommands::FileCommands(ChipState &state, Dialogs &dialogs) : state_(state), dialogs_(dialogs) {}
 
-void FileCommands::fopen_Click()
-{
+void FileCommands::fopen_Click() {
     // A load would replace the buffer under the running operation.
     if (state_.operationRunning())
         return;
@@ -21,15 +18,15 @@ void FileCommands::fopen_Click()
     const qint32 capacity = state_.ModelCapacity.at(static_cast<size_t>(model));
     const BinFile::LoadResult loaded = BinFile::load(path, capacity);
     switch (loaded.status) {
-    case BinFile::LoadStatus::TooLarge:
-        dialogs_.message(Texts::FileTooLarge, Texts::NoticeTitle, Dialogs::Icon::Warning,
-                         Dialogs::Buttons::Ok);
-        return;
-    case BinFile::LoadStatus::Unreadable:
-        dialogs_.warning(Texts::LoadFailedBegin + path + Texts::LoadFailedEnd);
-        return;
-    case BinFile::LoadStatus::Loaded:
-        break;
+        case BinFile::LoadStatus::TooLarge:
+            dialogs_.message(Texts::FileTooLarge, Texts::NoticeTitle, Dialogs::Icon::Warning,
+                             Dialogs::Buttons::Ok);
+            return;
+        case BinFile::LoadStatus::Unreadable:
+            dialogs_.warning(Texts::LoadFailedBegin + path + Texts::LoadFailedEnd);
+            return;
+        case BinFile::LoadStatus::Loaded:
+            break;
     }
     state_.DataBuffer = loaded.buffer;
     showpage();
@@ -37,8 +34,7 @@ void FileCommands::fopen_Click()
               QString::number(loaded.length) + Texts::Bytes);
 }
 
-void FileCommands::fsave_Click()
-{
+void FileCommands::fsave_Click() {
     Dialogs::SaveOptions options;
     options.overwritePrompt = true;
     options.createPrompt = true;

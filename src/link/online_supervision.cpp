@@ -24,17 +24,13 @@ OnlineSupervision::OnlineSupervision(ProgrammerLink &link, OperationControls &op
       Command12(controls.exitButton),
       Text2(controls.testNotice),
       Timer3(controls.checkTimer),
-      failureHint_(failureHint)
-{
-}
+      failureHint_(failureHint) {}
 
-bool OnlineSupervision::linkInUse() const
-{
+bool OnlineSupervision::linkInUse() const {
     return link_.busy() || search_.searching() || operationRunning();
 }
 
-void OnlineSupervision::opfailed()
-{
+void OnlineSupervision::opfailed() {
     dialogs_.warning(failureHint_);
     operationControls_.gooffline();
     search_.PortFound = false;
@@ -42,8 +38,7 @@ void OnlineSupervision::opfailed()
     progress_.hide();
 }
 
-void OnlineSupervision::Command11_Click()
-{
+void OnlineSupervision::Command11_Click() {
     // A search now would close the port under the exchange that waits.
     if (linkInUse() || link_.QuitRequested)
         return;
@@ -54,8 +49,7 @@ void OnlineSupervision::Command11_Click()
     search_.findport();
 }
 
-void OnlineSupervision::Timer3_Timer()
-{
+void OnlineSupervision::Timer3_Timer() {
     const bool online = onlineUse();
     Command11->setEnabled(!online);
     if (!online)

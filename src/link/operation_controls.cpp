@@ -11,12 +11,9 @@
 OperationControls::OperationControls(QLineEdit *indicator,
                                      QList<QAbstractButton *> operationButtons,
                                      QMenu *operationMenu)
-    : indicator_(indicator), buttons_(std::move(operationButtons)), menu_(operationMenu)
-{
-}
+    : indicator_(indicator), buttons_(std::move(operationButtons)), menu_(operationMenu) {}
 
-void OperationControls::setOperationsEnabled(bool enabled)
-{
+void OperationControls::setOperationsEnabled(bool enabled) {
     for (QAbstractButton *button : buttons_)
         button->setEnabled(enabled);
     if (menu_) {
@@ -27,48 +24,40 @@ void OperationControls::setOperationsEnabled(bool enabled)
     }
 }
 
-void OperationControls::disableops()
-{
+void OperationControls::disableops() {
     setOperationsEnabled(false);
 }
 
-void OperationControls::enableops()
-{
+void OperationControls::enableops() {
     setOperationsEnabled(true);
 }
 
-void OperationControls::showIndicator(bool online)
-{
+void OperationControls::showIndicator(bool online) {
     QPalette palette = indicator_->palette();
     palette.setColor(QPalette::Base, online ? QColor(0, 255, 0) : QColor(255, 0, 0));
     indicator_->setPalette(palette);
 }
 
-void OperationControls::goonline()
-{
+void OperationControls::goonline() {
     showIndicator(true);
     enableops();
     indicator_->setText(Texts::Online);
 }
 
-void OperationControls::gooffline()
-{
+void OperationControls::gooffline() {
     showIndicator(false);
     disableops();
     indicator_->setText(Texts::Offline);
 }
 
-bool OperationControls::isOnline() const
-{
+bool OperationControls::isOnline() const {
     return indicator_->text() == Texts::Online;
 }
 
-bool OperationControls::isOffline() const
-{
+bool OperationControls::isOffline() const {
     return indicator_->text() == Texts::Offline;
 }
 
-bool OperationControls::operationsEnabled() const
-{
+bool OperationControls::operationsEnabled() const {
     return !buttons_.isEmpty() && buttons_.first()->isEnabled();
 }

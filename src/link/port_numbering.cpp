@@ -7,8 +7,7 @@
 namespace {
 
 // ttyUSB0, ttyUSB1, ..., ttyUSB10: numeric, not alphabetical, order.
-QStringList devicesOfFamily(const QString &directory, const QString &prefix)
-{
+QStringList devicesOfFamily(const QString &directory, const QString &prefix) {
     const QRegularExpression pattern(QLatin1Char('^') + prefix + QLatin1String("(\\d+)$"));
     QList<QPair<int, QString>> found;
     const QStringList names =
@@ -28,12 +27,9 @@ QStringList devicesOfFamily(const QString &directory, const QString &prefix)
 }  // namespace
 
 PortNumbering::PortNumbering(QStringList explicitDevices, QString deviceDirectory)
-    : explicitDevices_(std::move(explicitDevices)), deviceDirectory_(std::move(deviceDirectory))
-{
-}
+    : explicitDevices_(std::move(explicitDevices)), deviceDirectory_(std::move(deviceDirectory)) {}
 
-QStringList PortNumbering::candidates() const
-{
+QStringList PortNumbering::candidates() const {
 #ifdef Q_OS_WIN
     QStringList ports;
     for (int n = FirstPort; n <= LastPort; ++n)
@@ -47,8 +43,7 @@ QStringList PortNumbering::candidates() const
 #endif
 }
 
-QString PortNumbering::device(int number) const
-{
+QString PortNumbering::device(int number) const {
     if (number < FirstPort || number > LastPort)
         return {};
     const QStringList ports = candidates();

@@ -8,19 +8,15 @@
 #include "windows/texts.h"
 
 PortSearch::PortSearch(ProgrammerLink &link, OperationControls &controls, QLineEdit *testNotice)
-    : link_(link), controls_(controls), Text2(testNotice)
-{
-}
+    : link_(link), controls_(controls), Text2(testNotice) {}
 
-void PortSearch::showNotFound()
-{
+void PortSearch::showNotFound() {
     controls_.gooffline();
     PortFound = false;
     Text2->hide();
 }
 
-void PortSearch::findport()
-{
+void PortSearch::findport() {
     ++searching_;
     for (PortNumber = PortNumbering::FirstPort; PortNumber <= PortNumbering::LastPort;
          ++PortNumber) {
@@ -34,8 +30,7 @@ void PortSearch::findport()
     --searching_;
 }
 
-void PortSearch::testport()
-{
+void PortSearch::testport() {
     PortFound = false;
     if (link_.QuitRequested) {
         showNotFound();

@@ -19,8 +19,7 @@ private:
     int &depth_;
 };
 
-QTimer *makeTimer(QObject *parent, const char *name, int interval)
-{
+QTimer *makeTimer(QObject *parent, const char *name, int interval) {
     auto *timer = new QTimer(parent);
     timer->setObjectName(QLatin1String(name));
     timer->setInterval(interval);
@@ -36,8 +35,7 @@ ProgrammerLink::ProgrammerLink(SerialPort *port, const Timings &timings, QObject
       CommandFrame(FrameSize, '\0'),
       ReplyFrame(ReplyBufferSize, '\0'),
       Timer1(makeTimer(this, "Timer1", timings.replyTimeout)),
-      Timer4(makeTimer(this, "Timer4", timings.receiveTimeout))
-{
+      Timer4(makeTimer(this, "Timer4", timings.receiveTimeout)) {
     MSComm1->setObjectName(QStringLiteral("MSComm1"));
     if (!MSComm1->parent())
         MSComm1->setParent(this);
@@ -52,8 +50,7 @@ ProgrammerLink::ProgrammerLink(SerialPort *port, const Timings &timings, QObject
     });
 }
 
-void ProgrammerLink::setCommand(quint8 code, std::initializer_list<quint8> parameters)
-{
+void ProgrammerLink::setCommand(quint8 code, std::initializer_list<quint8> parameters) {
     CommandFrame.fill('\0', FrameSize);
     CommandFrame[0] = static_cast<char>(code);
     int position = 1;
@@ -64,8 +61,7 @@ void ProgrammerLink::setCommand(quint8 code, std::initializer_list<quint8> param
     }
 }
 
-void ProgrammerLink::setCommand(quint8 code, const QByteArray &parameters)
-{
+void ProgrammerLink::setCommand(quint8 code, const QByteArray &parameters) {
     CommandFrame.fill('\0', FrameSize);
     CommandFrame[0] = static_cast<char>(code);
     CommandFrame.replace(1, qMin<int>(parameters.size(), FrameSize - 1),
@@ -73,8 +69,7 @@ void ProgrammerLink::setCommand(quint8 code, const QByteArray &parameters)
     CommandFrame.truncate(FrameSize);
 }
 
-void ProgrammerLink::waitUntil(const std::function<bool()> &done, bool onBytes)
-{
+void ProgrammerLink::waitUntil(const std::function<bool()> &done, bool onBytes) {
     QEventLoop loop;
     const auto wake = [&loop] { loop.exit(WokenUp); };
     connect(this, &ProgrammerLink::changed, &loop, wake);
@@ -88,8 +83,7 @@ void ProgrammerLink::waitUntil(const std::function<bool()> &done, bool onBytes)
     }
 }
 
-bool ProgrammerLink::sendandread()
-{
+bool ProgrammerLink::sendandread() {
     // One exchange at a time: a nested one would flush the reply of the outer.
     if (busy() || QuitRequested)
         return false;
@@ -120,8 +114,7 @@ bool ProgrammerLink::sendandread()
     return !ReplyTimedOut;
 }
 
-void ProgrammerLink::MSComm1_OnComm(int code)
-{
+void ProgrammerLink::MSComm1_OnComm(int code) {
     if (code > 10) {
         emit lineError();
         return;
@@ -137,11 +130,12 @@ void ProgrammerLink::MSComm1_OnComm(int code)
     {
         DepthGuard guard(receiveDepth_);
         // A closed port brings no more bytes: no point waiting the full time.
-        waitUntil([this] {
-            return QuitRequested || MSComm1->bytesWaiting() >= ReplySize || ReceiveTimedOut ||
-                   !MSComm1->isOpen();
-        },
-                  true);
+        waitUntil(
+            [this] {
+                return QuitRequested || MSComm1->bytesWaiting() >= ReplySize || ReceiveTimedOut ||
+                       !MSComm1->isOpen();
+            },
+            true);
     }
     Timer4->stop();
     if (QuitRequested) {
@@ -158,19 +152,16 @@ void ProgrammerLink::MSComm1_OnComm(int code)
     emit changed();
 }
 
-void ProgrammerLink::requestQuit()
-{
+void ProgrammerLink::requestQuit() {
     QuitRequested = true;
     emit changed();
 }
 
-void ProgrammerLink::withdrawQuit()
-{
+void ProgrammerLink::withdrawQuit() {
     QuitRequested = false;
 }
 
-void ProgrammerLink::closePort()
-{
+void ProgrammerLink::closePort() {
     if (MSComm1->isOpen())
         MSComm1->close();
 }

@@ -1,19 +1,17 @@
 #include "link/qt_serial_port.h"
 
 #ifdef Q_OS_UNIX
-#include <cerrno>
 #include <unistd.h>
+#include <cerrno>
 #endif
 
 QtSerialPort::QtSerialPort(PortNumbering numbering, QObject *parent)
-    : SerialPort(parent), numbering_(std::move(numbering))
-{
+    : SerialPort(parent), numbering_(std::move(numbering)) {
     connect(&port_, &QSerialPort::readyRead, this, [this] { announceBytes(); });
     connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialPort::onError);
 }
 
-bool QtSerialPort::applySettings()
-{
+bool QtSerialPort::applySettings() {
     const QString device = numbering_.device(number_);
     if (device.isEmpty())
         return false;
@@ -30,8 +28,7 @@ bool QtSerialPort::applySettings()
     return ok;
 }
 
-bool QtSerialPort::open()
-{
+bool QtSerialPort::open() {
     if (port_.isOpen())
         return true;
     if (numbering_.device(number_).isEmpty() || !port_.open(QIODevice::ReadWrite)) {
@@ -43,8 +40,7 @@ bool QtSerialPort::open()
     return true;
 }
 
-void QtSerialPort::close()
-{
+void QtSerialPort::close() {
     if (!port_.isOpen())
         return;
     port_.close();
@@ -52,13 +48,11 @@ void QtSerialPort::close()
     emit activity();
 }
 
-bool QtSerialPort::isOpen() const
-{
+bool QtSerialPort::isOpen() const {
     return port_.isOpen();
 }
 
-bool QtSerialPort::clearBuffers()
-{
+bool QtSerialPort::clearBuffers() {
     if (!port_.isOpen())
         return false;
     port_.clear(QSerialPort::AllDirections);
@@ -67,8 +61,7 @@ bool QtSerialPort::clearBuffers()
     return true;
 }
 
-bool QtSerialPort::write(const QByteArray &bytes)
-{
+bool QtSerialPort::write(const QByteArray &bytes) {
     if (!port_.isOpen())
         return false;
 #ifdef Q_OS_UNIX
@@ -102,21 +95,18 @@ bool QtSerialPort::write(const QByteArray &bytes)
     return port_.isOpen();
 }
 
-int QtSerialPort::bytesWaiting() const
-{
+int QtSerialPort::bytesWaiting() const {
     return port_.isOpen() ? static_cast<int>(port_.bytesAvailable()) : 0;
 }
 
-int QtSerialPort::takeByte()
-{
+int QtSerialPort::takeByte() {
     char byte = 0;
     if (!port_.isOpen() || !port_.getChar(&byte))
         return -1;
     return static_cast<unsigned char>(byte);
 }
 
-void QtSerialPort::onError(QSerialPort::SerialPortError error)
-{
+void QtSerialPort::onError(QSerialPort::SerialPortError error) {
     if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError ||
         error == QSerialPort::NotOpenError || !port_.isOpen())
         return;

@@ -19,25 +19,20 @@ ChipOperations::ChipOperations(ChipState &state, ProgrammerLink &link, Dialogs &
       dialogs_(dialogs),
       controls_(controls),
       progress_(progress),
-      failureHint_(failureHint)
-{
-}
+      failureHint_(failureHint) {}
 
-QString ChipOperations::differenceReport(qint32 position, quint8 pcByte, quint8 chipByte)
-{
+QString ChipOperations::differenceReport(qint32 position, quint8 pcByte, quint8 chipByte) {
     return Texts::DiffBegin + Texts::DiffPosition +
            QStringLiteral("%1").arg(position, 4, 16, QLatin1Char('0')).toUpper() +
            Texts::DiffPcData + QString::number(pcByte, 16).toUpper() + Texts::DiffChipData +
            QString::number(chipByte, 16).toUpper() + Texts::DiffEnd;
 }
 
-ChipOperations::Message ChipOperations::hintWarning() const
-{
+ChipOperations::Message ChipOperations::hintWarning() const {
     return {failureHint_, Texts::WarningTitle, Dialogs::Icon::Warning};
 }
 
-bool ChipOperations::canStart() const
-{
+bool ChipOperations::canStart() const {
     // Clicks that fall while another exchange waits (the periodic check, say)
     // are dropped: starting now would flush that exchange's reply.
     return !state_.operationRunning() && !link_.busy() && !link_.QuitRequested;
@@ -45,8 +40,7 @@ bool ChipOperations::canStart() const
 
 // --- The recipes ----------------------------------------------------------
 
-ChipOperations::Recipe ChipOperations::readRecipe()
-{
+ChipOperations::Recipe ChipOperations::readRecipe() {
     Recipe r;
     r.openCommand = ReadOpen;
     r.openReply = ReadOpened;
@@ -54,9 +48,9 @@ ChipOperations::Recipe ChipOperations::readRecipe()
     r.openFailed = {{}, true};
     r.openRefused = {{hintWarning()}, false};
     r.blockNoAnswer = {{}, true};
-    r.blockRefused = {{{Texts::ReadBlockFailed, Texts::WarningTitle, Dialogs::Icon::Warning},
-                       hintWarning()},
-                      false};
+    r.blockRefused = {
+        {{Texts::ReadBlockFailed, Texts::WarningTitle, Dialogs::Icon::Warning}, hintWarning()},
+        false};
     r.successText = Texts::ReadSucceeded;
     r.autoSuccessText = Texts::ReadSucceeded;
     // The chip is read into a buffer of its own: a read that fails half-way
@@ -74,8 +68,7 @@ ChipOperations::Recipe ChipOperations::readRecipe()
     return r;
 }
 
-ChipOperations::Recipe ChipOperations::writeRecipe()
-{
+ChipOperations::Recipe ChipOperations::writeRecipe() {
     Recipe r;
     r.openCommand = WriteOpen;
     r.openReply = WriteOpened;
@@ -90,8 +83,7 @@ ChipOperations::Recipe ChipOperations::writeRecipe()
     return r;
 }
 
-ChipOperations::Recipe ChipOperations::eraseRecipe()
-{
+ChipOperations::Recipe ChipOperations::eraseRecipe() {
     Recipe r = writeRecipe();
     r.disableBeforeProgress = true;
     r.blockRefused = r.blockNoAnswer;
@@ -100,17 +92,16 @@ ChipOperations::Recipe ChipOperations::eraseRecipe()
     return r;
 }
 
-ChipOperations::Recipe ChipOperations::verifyRecipe()
-{
+ChipOperations::Recipe ChipOperations::verifyRecipe() {
     Recipe r;
     r.openCommand = ReadOpen;
     r.openReply = ReadOpened;
     r.blockCommand = BlockRead;
     r.openFailed = r.openRefused = {{hintWarning()}, false};
     r.blockNoAnswer = {{{failureHint_, Texts::AppTitle, Dialogs::Icon::None}}, false};
-    r.blockRefused = {{{Texts::VerifyBlockFailed + failureHint_, Texts::WarningTitle,
-                        Dialogs::Icon::Warning}},
-                      false};
+    r.blockRefused = {
+        {{Texts::VerifyBlockFailed + failureHint_, Texts::WarningTitle, Dialogs::Icon::Warning}},
+        false};
     r.successText = Texts::VerifySucceeded;
     r.autoSuccessText = Texts::AutoSucceeded;
     r.prepare = [this] {
@@ -137,8 +128,7 @@ ChipOperations::Recipe ChipOperations::verifyRecipe()
 
 // --- The shared sequence --------------------------------------------------
 
-void ChipOperations::run(const Recipe &recipe)
-{
+void ChipOperations::run(const Recipe &recipe) {
     OperationScope running(state_);
     link_.port().clearBuffers();
     if (recipe.disableBeforeProgress) {
@@ -188,8 +178,7 @@ void ChipOperations::run(const Recipe &recipe)
 }
 
 bool ChipOperations::exchange(quint8 expectedReply, const Reaction &noAnswer,
-                              const Reaction &refused)
-{
+                              const Reaction &refused) {
     if (!link_.sendandread()) {
         react(noAnswer);
         return false;
@@ -201,8 +190,7 @@ bool ChipOperations::exchange(quint8 expectedReply, const Reaction &noAnswer,
     return true;
 }
 
-void ChipOperations::react(const Reaction &reaction)
-{
+void ChipOperations::react(const Reaction &reaction) {
     // Leaving the program: say nothing more, send nothing more.
     if (link_.QuitRequested)
         return;
@@ -214,51 +202,43 @@ void ChipOperations::react(const Reaction &reaction)
         finish();
 }
 
-void ChipOperations::finish()
-{
+void ChipOperations::finish() {
     controls_.enableops();
     progress_.hide();
 }
 
 // --- The commands -----------------------------------------------------------
 
-void ChipOperations::cread_Click()
-{
+void ChipOperations::cread_Click() {
     if (canStart())
         run(readRecipe());
 }
 
-void ChipOperations::Command7_Click()
-{
+void ChipOperations::Command7_Click() {
     if (canStart())
         confirmAndWrite();
 }
 
-void ChipOperations::confirmAndWrite()
-{
+void ChipOperations::confirmAndWrite() {
     if (dialogs_.confirm(Texts::WriteConfirm))
         writechip();
 }
 
-void ChipOperations::writechip()
-{
+void ChipOperations::writechip() {
     run(writeRecipe());
 }
 
-void ChipOperations::Command8_Click()
-{
+void ChipOperations::Command8_Click() {
     if (canStart())
         run(verifyRecipe());
 }
 
-void ChipOperations::Command9_Click()
-{
+void ChipOperations::Command9_Click() {
     if (canStart() && dialogs_.confirm(Texts::EraseConfirm))
         run(eraseRecipe());
 }
 
-void ChipOperations::Command10_Click()
-{
+void ChipOperations::Command10_Click() {
     if (!canStart() || !dialogs_.confirm(Texts::AutoConfirm))
         return;
     OperationScope running(state_);

@@ -34,9 +34,9 @@ public:
     void cread_Click();
     void Command7_Click();  // write, after confirmation
     void writechip();
-    void Command8_Click();  // verify
-    void Command9_Click();  // erase, after confirmation
-    void Command10_Click(); // auto: write then verify
+    void Command8_Click();   // verify
+    void Command9_Click();   // erase, after confirmation
+    void Command10_Click();  // auto: write then verify
 
     // The text naming the first difference found by a verify.
     static QString differenceReport(qint32 position, quint8 pcByte, quint8 chipByte);
@@ -58,8 +58,8 @@ private:
         quint8 openReply = 0;
         quint8 blockCommand = 0;
         bool disableBeforeProgress = false;
-        Reaction openFailed;      // no answer or a wrong code to open or chip select
-        Reaction openRefused;     // only where it differs from openFailed
+        Reaction openFailed;   // no answer or a wrong code to open or chip select
+        Reaction openRefused;  // only where it differs from openFailed
         Reaction blockNoAnswer;
         Reaction blockRefused;
         QString successText;

@@ -13,24 +13,21 @@ constexpr int FrameMs = 40;
 }
 
 ProgressDisplay::ProgressDisplay(QProgressBar *bar, QPushButton *percentage, QLabel *heading)
-    : bar_(bar), percentage_(percentage), heading_(heading), frame_(new QTimer(this))
-{
+    : bar_(bar), percentage_(percentage), heading_(heading), frame_(new QTimer(this)) {
     frame_->setInterval(FrameMs);
     connect(frame_, &QTimer::timeout, this, &ProgressDisplay::paintNow);
 }
 
 ProgressDisplay::~ProgressDisplay() = default;
 
-void ProgressDisplay::setPainting(bool on)
-{
+void ProgressDisplay::setPainting(bool on) {
     if (bar_)
         bar_->setUpdatesEnabled(on);
     if (percentage_)
         percentage_->setUpdatesEnabled(on);
 }
 
-void ProgressDisplay::paintNow()
-{
+void ProgressDisplay::paintNow() {
     setPainting(true);
     if (bar_)
         bar_->repaint();
@@ -39,8 +36,7 @@ void ProgressDisplay::paintNow()
     setPainting(false);
 }
 
-void ProgressDisplay::start()
-{
+void ProgressDisplay::start() {
     setPainting(true);
     bar_->setVisible(true);
     percentage_->setVisible(true);
@@ -52,15 +48,13 @@ void ProgressDisplay::start()
     frame_->start();
 }
 
-void ProgressDisplay::blockDone(qint32 block, qint32 blockCount)
-{
+void ProgressDisplay::blockDone(qint32 block, qint32 blockCount) {
     const double p = ProgressText::percent(block, blockCount);
     bar_->setValue(ProgressText::barValue(p));
     percentage_->setText(ProgressText::caption(p));
 }
 
-void ProgressDisplay::hide()
-{
+void ProgressDisplay::hide() {
     frame_->stop();
     setPainting(true);
     bar_->setVisible(false);

@@ -4,18 +4,15 @@
 
 namespace ProgressText {
 
-double percent(qint32 blocksDone, qint32 blockCount)
-{
+double percent(qint32 blocksDone, qint32 blockCount) {
     return static_cast<double>(blocksDone) / static_cast<double>(blockCount) * 100.0;
 }
 
-int barValue(double percent)
-{
+int barValue(double percent) {
     return static_cast<int>(std::floor(percent));
 }
 
-QString caption(double percent)
-{
+QString caption(double percent) {
     // nearbyint rounds halves to even in the default rounding mode.
     const long long hundredths = std::llround(std::nearbyint(percent * 100.0));
     const long long whole = hundredths / 100;

@@ -16,8 +16,7 @@ public:
         bool overwritePrompt = false;  // ask before replacing an existing file
         bool createPrompt = false;     // ask before creating a new file
         bool noChangeDir = false;      // leave the current directory alone
-        bool operator==(const SaveOptions &o) const
-        {
+        bool operator==(const SaveOptions &o) const {
             return overwritePrompt == o.overwritePrompt && createPrompt == o.createPrompt &&
                    noChangeDir == o.noChangeDir;
         }

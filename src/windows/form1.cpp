@@ -35,8 +35,7 @@
 
 namespace {
 
-QTimer *makeTimer(QObject *parent, const char *name, int interval)
-{
+QTimer *makeTimer(QObject *parent, const char *name, int interval) {
     auto *timer = new QTimer(parent);
     timer->setObjectName(QLatin1String(name));
     timer->setInterval(interval);
@@ -49,8 +48,7 @@ Form1::Form1(Dialogs &dialogs, SerialPort *port, const Timings &timings, QWidget
     : QMainWindow(parent),
       dialogs_(dialogs),
       timings_(timings),
-      link_(new ProgrammerLink(port, timings, this))
-{
+      link_(new ProgrammerLink(port, timings, this)) {
     Timer2 = makeTimer(this, "Timer2", timings.timer2);
     Timer3 = makeTimer(this, "Timer3", timings.onlineCheck);
     Timer5 = makeTimer(this, "Timer5", timings.timer5);
@@ -82,8 +80,8 @@ Form1::Form1(Dialogs &dialogs, SerialPort *port, const Timings &timings, QWidget
     files_->showpage = [this] { showpage(); };
     files_->setStatus = [this](const QString &text) { setStatusText(text); };
 
-    operations_ = std::make_unique<ChipOperations>(chip_, *link_, dialogs_, *controls_,
-                                                   *progress_, FailureHint);
+    operations_ = std::make_unique<ChipOperations>(chip_, *link_, dialogs_, *controls_, *progress_,
+                                                   FailureHint);
     operations_->opfailed = [this] { opfailed(); };
     operations_->showpage = [this] { showpage(); };
 
@@ -100,14 +98,12 @@ Form1::Form1(Dialogs &dialogs, SerialPort *port, const Timings &timings, QWidget
     connectHandlers();
 }
 
-Form1::~Form1()
-{
+Form1::~Form1() {
     // Whatever way the program ends, the port is closed.
     link_->closePort();
 }
 
-void Form1::connectHandlers()
-{
+void Form1::connectHandlers() {
     const auto onClick = [this](QToolButton *button, void (Form1::*handler)()) {
         connect(button, &QToolButton::clicked, this, handler);
     };
@@ -153,28 +149,23 @@ void Form1::connectHandlers()
     });
 }
 
-void Form1::setStartupWindow(Form2 *startup)
-{
+void Form1::setStartupWindow(Form2 *startup) {
     startup_ = startup;
 }
 
-bool Form1::onlineUse() const
-{
+bool Form1::onlineUse() const {
     return startup_ && startup_->lianjibiaozhi;
 }
 
-QString Form1::statusText() const
-{
+QString Form1::statusText() const {
     return statusPanel_->text();
 }
 
-void Form1::setStatusText(const QString &text)
-{
+void Form1::setStatusText(const QString &text) {
     statusPanel_->setText(text);
 }
 
-void Form1::Form_Load()
-{
+void Form1::Form_Load() {
     if (link_->QuitRequested)
         return;
     // Timers that run from the start.
@@ -219,135 +210,109 @@ void Form1::Form_Load()
 
 // --- Procedures ---------------------------------------------------------------
 
-bool Form1::sendandread()
-{
+bool Form1::sendandread() {
     return link_->sendandread();
 }
 
-void Form1::showpage()
-{
+void Form1::showpage() {
     hexView_->showpage();
 }
 
-void Form1::DrawPage()
-{
+void Form1::DrawPage() {
     hexView_->DrawPage();
 }
 
-void Form1::sendxh()
-{
+void Form1::sendxh() {
     selection_->sendxh();
 }
 
-void Form1::disableops()
-{
+void Form1::disableops() {
     controls_->disableops();
 }
 
-void Form1::enableops()
-{
+void Form1::enableops() {
     controls_->enableops();
 }
 
-void Form1::goonline()
-{
+void Form1::goonline() {
     controls_->goonline();
 }
 
-void Form1::gooffline()
-{
+void Form1::gooffline() {
     controls_->gooffline();
 }
 
-void Form1::opfailed()
-{
+void Form1::opfailed() {
     supervision_->opfailed();
 }
 
-void Form1::findport()
-{
+void Form1::findport() {
     search_->findport();
 }
 
-void Form1::testport()
-{
+void Form1::testport() {
     search_->testport();
 }
 
-void Form1::writechip()
-{
+void Form1::writechip() {
     operations_->writechip();
 }
 
 // --- Handlers -----------------------------------------------------------------
 
-void Form1::selectModel(int k)
-{
+void Form1::selectModel(int k) {
     selection_->select(k);
 }
 
-void Form1::Combo1_Click()
-{
+void Form1::Combo1_Click() {
     selection_->Combo1_Click();
 }
 
-void Form1::fnew_Click()
-{
+void Form1::fnew_Click() {
     selection_->fnew_Click();
 }
 
-void Form1::fopen_Click()
-{
+void Form1::fopen_Click() {
     files_->fopen_Click();
 }
 
-void Form1::fsave_Click()
-{
+void Form1::fsave_Click() {
     files_->fsave_Click();
 }
 
-void Form1::fquit_Click()
-{
+void Form1::fquit_Click() {
     exit_->fquit_Click();
 }
 
-void Form1::cread_Click()
-{
+void Form1::cread_Click() {
     operations_->cread_Click();
 }
 
-void Form1::Command7_Click()
-{
+void Form1::Command7_Click() {
     operations_->Command7_Click();
 }
 
-void Form1::Command8_Click()
-{
+void Form1::Command8_Click() {
     operations_->Command8_Click();
 }
 
-void Form1::Command9_Click()
-{
+void Form1::Command9_Click() {
     operations_->Command9_Click();
 }
 
-void Form1::Command10_Click()
-{
+void Form1::Command10_Click() {
     operations_->Command10_Click();
 }
 
-void Form1::Command11_Click()
-{
+void Form1::Command11_Click() {
     supervision_->Command11_Click();
 }
 
-void Form1::Timer3_Timer()
-{
+void Form1::Timer3_Timer() {
     supervision_->Timer3_Timer();
 }
 
-void Form1::lstHex_DblClick()
-{
+void Form1::lstHex_DblClick() {
     editor_->lstHex_DblClick();
 }
 
@@ -355,8 +320,7 @@ namespace {
 
 // One window of each kind: shown again if it exists, made if it does not.
 template <class Window, class... Args>
-void showSingle(QPointer<QWidget> &window, Args &&...args)
-{
+void showSingle(QPointer<QWidget> &window, Args &&...args) {
     if (!window)
         window = new Window(std::forward<Args>(args)...);
     window->show();
@@ -366,23 +330,19 @@ void showSingle(QPointer<QWidget> &window, Args &&...args)
 
 }  // namespace
 
-void Form1::fabout_Click()
-{
+void Form1::fabout_Click() {
     showSingle<AboutWindow>(frmAbout, *sysInfo_, this);
 }
 
-void Form1::myhelp_Click()
-{
+void Form1::myhelp_Click() {
     showSingle<HelpWindow>(Form4, this);
 }
 
-void Form1::aboutltd_Click()
-{
+void Form1::aboutltd_Click() {
     showSingle<CompanyWindow>(Form3, this);
 }
 
-void Form1::closeEvent(QCloseEvent *event)
-{
+void Form1::closeEvent(QCloseEvent *event) {
     if (exit_->leaving()) {
         event->accept();
         return;

@@ -28,8 +28,7 @@
 namespace {
 
 QAction *addItem(QMenu *menu, const char *name, const QString &caption,
-                 const QKeySequence &shortcut = QKeySequence())
-{
+                 const QKeySequence &shortcut = QKeySequence()) {
     QAction *action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
     if (!shortcut.isEmpty())
@@ -37,27 +36,23 @@ QAction *addItem(QMenu *menu, const char *name, const QString &caption,
     return action;
 }
 
-void addSeparator(QMenu *menu, const char *name)
-{
+void addSeparator(QMenu *menu, const char *name) {
     menu->addSeparator()->setObjectName(QLatin1String(name));
 }
 
-QMenu *addMenu(QMenu *parent, const char *name, const QString &caption)
-{
+QMenu *addMenu(QMenu *parent, const char *name, const QString &caption) {
     QMenu *menu = parent->addMenu(caption);
     menu->setObjectName(QLatin1String(name));
     return menu;
 }
 
-QMenu *addMenu(QMenuBar *bar, const char *name, const QString &caption)
-{
+QMenu *addMenu(QMenuBar *bar, const char *name, const QString &caption) {
     QMenu *menu = bar->addMenu(caption);
     menu->setObjectName(QLatin1String(name));
     return menu;
 }
 
-QLineEdit *makeIndicator(QWidget *parent, const char *name, const QString &text)
-{
+QLineEdit *makeIndicator(QWidget *parent, const char *name, const QString &text) {
     auto *box = new QLineEdit(text, parent);
     box->setObjectName(QLatin1String(name));
     box->setReadOnly(true);
@@ -66,8 +61,7 @@ QLineEdit *makeIndicator(QWidget *parent, const char *name, const QString &text)
     return box;
 }
 
-QFrame *makeShape(QWidget *parent, const char *name)
-{
+QFrame *makeShape(QWidget *parent, const char *name) {
     auto *shape = new QFrame(parent);
     shape->setObjectName(QLatin1String(name));
     shape->setFrameShape(QFrame::StyledPanel);
@@ -77,8 +71,7 @@ QFrame *makeShape(QWidget *parent, const char *name)
 
 }  // namespace
 
-void Form1::buildMenus()
-{
+void Form1::buildMenus() {
     QMenuBar *bar = menuBar();
 
     QMenu *fileop = addMenu(bar, "fileop", QStringLiteral("文件操作(&F)"));
@@ -119,8 +112,7 @@ void Form1::buildMenus()
     addItem(help, "fabout", QStringLiteral("关于本软件"), QKeySequence(Qt::Key_F12));
 }
 
-void Form1::buildToolButtons()
-{
+void Form1::buildToolButtons() {
     auto *toolBar = new QToolBar(this);
     toolBar->setObjectName(QStringLiteral("toolBar"));
     toolBar->setMovable(false);
@@ -149,24 +141,23 @@ void Form1::buildToolButtons()
                    ToolIcons::Kind::Read);
     Command7 = add("Command7", QStringLiteral("写芯片"), QStringLiteral("把当前显示数据写入芯片"),
                    ToolIcons::Kind::Write);
-    Command8 = add("Command8", QStringLiteral("校验"),
-                   QStringLiteral("把芯片数据和当前电脑数据比对，看是否一致"),
-                   ToolIcons::Kind::Verify);
+    Command8 =
+        add("Command8", QStringLiteral("校验"),
+            QStringLiteral("把芯片数据和当前电脑数据比对，看是否一致"), ToolIcons::Kind::Verify);
     Command9 = add("Command9", QStringLiteral("擦除"),
                    QStringLiteral("擦除当前芯片，即把芯片全部写入 FFH"), ToolIcons::Kind::Erase);
     Command10 = add("Command10", QStringLiteral("自动"),
                     QStringLiteral("先把当前数据写入芯片，再把芯片数据和当前数据进行比对"),
                     ToolIcons::Kind::Auto);
-    Command11 = add(
-        "Command11", QStringLiteral("测试"),
-        QStringLiteral("测试当前编程器是否联机,联机使用时，程序每3秒钟自动检测一次！！"),
-        ToolIcons::Kind::Test);
+    Command11 =
+        add("Command11", QStringLiteral("测试"),
+            QStringLiteral("测试当前编程器是否联机,联机使用时，程序每3秒钟自动检测一次！！"),
+            ToolIcons::Kind::Test);
     Command12 = add("Command12", QStringLiteral("退出"), QStringLiteral("退出芯片读写编程系统"),
                     ToolIcons::Kind::Exit);
 }
 
-void Form1::buildUi()
-{
+void Form1::buildUi() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(Texts::Form1Caption);
 
@@ -292,8 +283,7 @@ void Form1::buildUi()
     clock_->start();
 }
 
-void Form1::updateClock()
-{
+void Form1::updateClock() {
     const QDateTime now = QDateTime::currentDateTime();
     datePanel_->setText(now.toString(QStringLiteral("yyyy-MM-dd")));
     timePanel_->setText(now.toString(QStringLiteral("HH:mm:ss")));

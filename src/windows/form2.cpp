@@ -17,8 +17,7 @@ Form2::Form2(QWidget *parent)
     : QWidget(parent),
       Command1(new QPushButton(Texts::UseOnline, this)),
       Command2(new QPushButton(Texts::UseOffline, this)),
-      Label4(new QLabel(Texts::Connecting, this))
-{
+      Label4(new QLabel(Texts::Connecting, this)) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(Texts::Form2Caption);
     setFixedSize(Width, Height);
@@ -37,13 +36,11 @@ Form2::Form2(QWidget *parent)
     Form_Load();
 }
 
-void Form2::Form_Load()
-{
+void Form2::Form_Load() {
     Label4->hide();
 }
 
-void Form2::Command1_Click()
-{
+void Form2::Command1_Click() {
     Command1->setEnabled(false);
     Command2->setEnabled(false);
     lianjibiaozhi = true;
@@ -55,8 +52,7 @@ void Form2::Command1_Click()
     hide();
 }
 
-void Form2::Command2_Click()
-{
+void Form2::Command2_Click() {
     Command2->setEnabled(false);
     lianjibiaozhi = false;
     starting_ = true;
@@ -65,8 +61,7 @@ void Form2::Command2_Click()
     hide();
 }
 
-void Form2::closeEvent(QCloseEvent *event)
-{
+void Form2::closeEvent(QCloseEvent *event) {
     // Closing while the main window loads would pull the ground from under the
     // search that is running.
     if (starting_)
@@ -75,8 +70,7 @@ void Form2::closeEvent(QCloseEvent *event)
         event->accept();
 }
 
-void Form2::paintEvent(QPaintEvent *)
-{
+void Form2::paintEvent(QPaintEvent *) {
     static const QImage background = Pictures::startupBackground();
     QPainter(this).drawImage(rect(), background);
 }

@@ -11,28 +11,25 @@
 
 namespace {
 
-QWidget *dialogParent()
-{
+QWidget *dialogParent() {
     return QApplication::activeWindow();
 }
 
 // The program's texts break lines with CR LF; Qt's labels want LF alone.
-QString displayText(QString text)
-{
+QString displayText(QString text) {
     return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
-QMessageBox::Icon qtIcon(Dialogs::Icon icon)
-{
+QMessageBox::Icon qtIcon(Dialogs::Icon icon) {
     switch (icon) {
-    case Dialogs::Icon::Information:
-        return QMessageBox::Information;
-    case Dialogs::Icon::Warning:
-        return QMessageBox::Warning;
-    case Dialogs::Icon::Question:
-        return QMessageBox::Question;
-    case Dialogs::Icon::None:
-        break;
+        case Dialogs::Icon::Information:
+            return QMessageBox::Information;
+        case Dialogs::Icon::Warning:
+            return QMessageBox::Warning;
+        case Dialogs::Icon::Question:
+            return QMessageBox::Question;
+        case Dialogs::Icon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -40,28 +37,25 @@ QMessageBox::Icon qtIcon(Dialogs::Icon icon)
 }  // namespace
 
 Dialogs::Answer QtDialogs::message(const QString &text, const QString &title, Icon icon,
-                                   Buttons buttons)
-{
-    QMessageBox box(qtIcon(icon), title.isEmpty() ? Texts::AppTitle : title, displayText(text),
-                    buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                              : QMessageBox::Ok,
-                    dialogParent());
+                                   Buttons buttons) {
+    QMessageBox box(
+        qtIcon(icon), title.isEmpty() ? Texts::AppTitle : title, displayText(text),
+        buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+        dialogParent());
     const int answer = box.exec();
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     return answer == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
-QString QtDialogs::input(const QString &title, const QString &prompt)
-{
+QString QtDialogs::input(const QString &title, const QString &prompt) {
     bool ok = false;
     const QString text = QInputDialog::getText(dialogParent(), title, displayText(prompt),
                                                QLineEdit::Normal, QString(), &ok);
     return ok ? text : QString();
 }
 
-QString QtDialogs::qtFilter(const QString &filter)
-{
+QString QtDialogs::qtFilter(const QString &filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList entries;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
@@ -77,16 +71,14 @@ QString QtDialogs::qtFilter(const QString &filter)
     return entries.join(QLatin1String(";;"));
 }
 
-QString QtDialogs::openFile(const QString &title, const QString &filter)
-{
+QString QtDialogs::openFile(const QString &title, const QString &filter) {
     const QString qt = qtFilter(filter);
     QString selected = qt.section(QLatin1String(";;"), 0, 0);
     return QFileDialog::getOpenFileName(dialogParent(), title, QString(), qt, &selected);
 }
 
 QString QtDialogs::saveFile(const QString &title, const QString &filter,
-                            const SaveOptions &options)
-{
+                            const SaveOptions &options) {
     const QString qt = qtFilter(filter);
     QString selected = qt.section(QLatin1String(";;"), 0, 0);
     QFileDialog::Options qtOptions;

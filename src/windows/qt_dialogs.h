@@ -5,8 +5,7 @@
 // The dialogs the user sees: QMessageBox, QInputDialog and QFileDialog.
 class QtDialogs : public Dialogs {
 public:
-    Answer message(const QString &text, const QString &title, Icon icon,
-                   Buttons buttons) override;
+    Answer message(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
     QString input(const QString &title, const QString &prompt) override;
     QString openFile(const QString &title, const QString &filter) override;
     QString saveFile(const QString &title, const QString &filter,

@@ -17,7 +17,8 @@ inline const QString NoticeTitle = QStringLiteral("提示信息");
 inline const QString QuestionTitle = QStringLiteral("询问信息");
 
 // The maker's contact details are placeholders until the maker supplies them.
-inline const QString ContactLine = QStringLiteral("服务电话：000-00000000    电子邮件：support@example.com");
+inline const QString ContactLine =
+    QStringLiteral("服务电话：000-00000000    电子邮件：support@example.com");
 inline const QString TelephoneLine = QStringLiteral("服务电话：000-00000000");
 
 // Main window.
@@ -42,8 +43,8 @@ inline const QString ProgressHeading = QStringLiteral("  操    作  完成比�
 // Status texts.
 inline const QString StartupStatus =
     QStringLiteral("您还没有打开文件，系统默认芯片为24C02，芯片容量为256字节，缓冲区为全 FF。 ");
-inline const QString NewFileStatus =
-    QStringLiteral("您还没有打开文件，默认新建文件芯片为24C02，芯片容量为256字节，缓冲区为全 FF。 ");
+inline const QString NewFileStatus = QStringLiteral(
+    "您还没有打开文件，默认新建文件芯片为24C02，芯片容量为256字节，缓冲区为全 FF。 ");
 inline const QString ModelStatusBegin = QStringLiteral("您还没有打开文件，您选择芯片为");
 inline const QString ModelStatusMiddle = QStringLiteral("，芯片容量为");
 inline const QString ModelStatusEnd = QStringLiteral("字节，缓冲区为全 FF。 ");
@@ -57,7 +58,8 @@ inline const QString FailureHintLine2 = QStringLiteral("1.编程器USB编程电�
 inline const QString FailureHintLine3 =
     QStringLiteral("2.若编程器已连接送电，重新插拔一次USB编程电缆，再测试！！");
 inline const QString FailureHintLine4 = QStringLiteral(
-    "3.芯片型号选择错误，注意（24C02－24C16）和（24C32－24C64）的芯片不能互换！！,93C46-93C86之间也不要互相代换！！");
+    "3.芯片型号选择错误，注意（24C02－24C16）和（24C32－24C64）的芯片不能互换！！,93C46-"
+    "93C86之间也不要互相代换！！");
 
 // Link supervision.
 inline const QString CommunicationFault = QStringLiteral(
@@ -71,9 +73,13 @@ inline const QString AutoConfirm =
 inline const QString EraseConfirm =
     QStringLiteral("擦除操作会将当前芯片的全部内容擦除，您确认要擦除芯片数据吗？");
 inline const QString ReadBlockFailed = QStringLiteral(
-    "读芯片失败,请检查编程器USB编程电缆是否连接好，芯片型号选择是否正确，注意02－16和32－64不能混用，否则错误！！！！");
+    "读芯片失败,"
+    "请检查编程器USB编程电缆是否连接好，芯片型号选择是否正确，注意02－16和32－64不能混用，否则错误"
+    "！！！！");
 inline const QString WriteBlockFailed = QStringLiteral(
-    "写芯片失败,请检查编程器USB编程电缆是否连接好，芯片型号选择是否正确，注意02－16和32－64不能混用，93C46-93C86之间也不要互相代换，否则错误！！！！");
+    "写芯片失败,"
+    "请检查编程器USB编程电缆是否连接好，芯片型号选择是否正确，注意02－16和32－64不能混用，93C46-"
+    "93C86之间也不要互相代换，否则错误！！！！");
 inline const QString VerifyBlockFailed = QStringLiteral("校验片失败,");
 inline const QString ReadSucceeded = QStringLiteral("恭喜您！芯片读操作成功！！");
 inline const QString WriteSucceeded = QStringLiteral("恭喜您！写芯片操作成功！！");
@@ -88,7 +94,8 @@ inline const QString DiffEnd = QStringLiteral("H   !!!");
 
 // Byte editing.
 inline const QString EditTitle = QStringLiteral("输入新数值");
-inline const QString EditPromptLine1 = QStringLiteral("请输入一个十六进制数值，数值不应超过FFH！！");
+inline const QString EditPromptLine1 =
+    QStringLiteral("请输入一个十六进制数值，数值不应超过FFH！！");
 inline const QString EditPromptLine2 = QStringLiteral("这个数据只能是0－9或A－F或它们的组合！！");
 inline const QString EditInvalid =
     QStringLiteral("您输入的数字无效！必须输入16进制数据，且不能超过 FFH ");
@@ -115,6 +122,7 @@ inline const QString Form2Caption =
 inline const QString UseOnline = QStringLiteral("联机使用");
 inline const QString UseOffline = QStringLiteral("脱机使用");
 inline const QString Connecting = QStringLiteral("正在联机，请稍候- - - - - ");
-inline const QString AlreadyRunning = QStringLiteral("编程器软件程序已经在运行，不能再次运行！！！");
+inline const QString AlreadyRunning =
+    QStringLiteral("编程器软件程序已经在运行，不能再次运行！！！");
 
 }  // namespace Texts

@@ -9,8 +9,7 @@
 #include "link/programmer_link.h"
 #include "windows/texts.h"
 
-Timings FormRig::fastTimings()
-{
+Timings FormRig::fastTimings() {
     Timings t;
     t.replyTimeout = 200;
     t.timer2 = 1000;
@@ -22,8 +21,7 @@ Timings FormRig::fastTimings()
 
 FormRig::FormRig() : FormRig(Options()) {}
 
-FormRig::FormRig(const Options &o) : options(o)
-{
+FormRig::FormRig(const Options &o) : options(o) {
     if (options.boxPort > 0)
         bank.attachBox(options.boxPort, &box);
     for (int number : options.silentPorts)
@@ -43,52 +41,43 @@ FormRig::FormRig(const Options &o) : options(o)
     }
 }
 
-FormRig::~FormRig()
-{
+FormRig::~FormRig() {
     form.reset();
 }
 
-QAbstractButton *FormRig::button(const char *name) const
-{
+QAbstractButton *FormRig::button(const char *name) const {
     return find<QAbstractButton>(name);
 }
 
-QAction *FormRig::action(const char *name) const
-{
+QAction *FormRig::action(const char *name) const {
     return find<QAction>(name);
 }
 
-void FormRig::click(const char *name) const
-{
+void FormRig::click(const char *name) const {
     QAbstractButton *b = button(name);
     Q_ASSERT_X(b, "FormRig::click", name);
     b->click();
 }
 
-void FormRig::trigger(const char *name) const
-{
+void FormRig::trigger(const char *name) const {
     QAction *a = action(name);
     Q_ASSERT_X(a, "FormRig::trigger", name);
     a->trigger();
 }
 
-bool FormRig::isOnline() const
-{
+bool FormRig::isOnline() const {
     return find<QLineEdit>("Text1")->text() == Texts::Online;
 }
 
-bool FormRig::isOffline() const
-{
+bool FormRig::isOffline() const {
     return find<QLineEdit>("Text1")->text() == Texts::Offline;
 }
 
-bool FormRig::operationsEnabled() const
-{
+bool FormRig::operationsEnabled() const {
     return button("Command6")->isEnabled();
 }
 
-QList<QByteArray> FormRig::framesWithCode(quint8 code) const
-{
+QList<QByteArray> FormRig::framesWithCode(quint8 code) const {
     QList<QByteArray> result;
     for (const QByteArray &f : box.frames())
         if (static_cast<quint8>(f.at(0)) == code)
@@ -96,8 +85,7 @@ QList<QByteArray> FormRig::framesWithCode(quint8 code) const
     return result;
 }
 
-QByteArray FormRig::frame(quint8 code, std::initializer_list<quint8> parameters)
-{
+QByteArray FormRig::frame(quint8 code, std::initializer_list<quint8> parameters) {
     QByteArray f(ProgrammerLink::FrameSize, '\0');
     f[0] = static_cast<char>(code);
     int i = 1;
@@ -106,8 +94,7 @@ QByteArray FormRig::frame(quint8 code, std::initializer_list<quint8> parameters)
     return f;
 }
 
-int FormRig::runInApplicationLoop(const std::function<void()> &scenario)
-{
+int FormRig::runInApplicationLoop(const std::function<void()> &scenario) {
     QTimer::singleShot(0, qApp, [scenario] {
         scenario();
         QCoreApplication::quit();
@@ -115,8 +102,7 @@ int FormRig::runInApplicationLoop(const std::function<void()> &scenario)
     return QCoreApplication::exec();
 }
 
-void FormRig::pause(int ms)
-{
+void FormRig::pause(int ms) {
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();

@@ -20,10 +20,10 @@ class FormRig {
 public:
     struct Options {
         bool onlineUse = true;
-        int boxPort = 1;           // 0: no box anywhere
-        QList<int> silentPorts;    // ports that open but never answer
+        int boxPort = 1;         // 0: no box anywhere
+        QList<int> silentPorts;  // ports that open but never answer
         Timings timings = fastTimings();
-        bool load = true;          // run the window's load step
+        bool load = true;              // run the window's load step
         bool keepOnlineCheck = false;  // leave Timer3 running after the load
     };
 
@@ -38,8 +38,7 @@ public:
     Form1 *operator->() const { return form.get(); }
 
     template <class T = QWidget>
-    T *find(const char *name) const
-    {
+    T *find(const char *name) const {
         return form->findChild<T *>(QLatin1String(name));
     }
     QAbstractButton *button(const char *name) const;

@@ -1,15 +1,13 @@
 #include "support/scripted_dialogs.h"
 
 namespace {
-QString takeFirstOrEmpty(QStringList &list)
-{
+QString takeFirstOrEmpty(QStringList &list) {
     return list.isEmpty() ? QString() : list.takeFirst();
 }
 }  // namespace
 
 Dialogs::Answer ScriptedDialogs::message(const QString &text, const QString &title, Icon icon,
-                                         Buttons buttons)
-{
+                                         Buttons buttons) {
     Call call;
     call.kind = Kind::Message;
     call.text = text;
@@ -24,8 +22,7 @@ Dialogs::Answer ScriptedDialogs::message(const QString &text, const QString &tit
     return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
 }
 
-QString ScriptedDialogs::input(const QString &title, const QString &prompt)
-{
+QString ScriptedDialogs::input(const QString &title, const QString &prompt) {
     Call call;
     call.kind = Kind::Input;
     call.text = prompt;
@@ -36,8 +33,7 @@ QString ScriptedDialogs::input(const QString &title, const QString &prompt)
     return takeFirstOrEmpty(inputs);
 }
 
-QString ScriptedDialogs::openFile(const QString &title, const QString &filter)
-{
+QString ScriptedDialogs::openFile(const QString &title, const QString &filter) {
     Call call;
     call.kind = Kind::OpenFile;
     call.title = title;
@@ -49,8 +45,7 @@ QString ScriptedDialogs::openFile(const QString &title, const QString &filter)
 }
 
 QString ScriptedDialogs::saveFile(const QString &title, const QString &filter,
-                                  const SaveOptions &options)
-{
+                                  const SaveOptions &options) {
     Call call;
     call.kind = Kind::SaveFile;
     call.title = title;
@@ -62,8 +57,7 @@ QString ScriptedDialogs::saveFile(const QString &title, const QString &filter,
     return takeFirstOrEmpty(fileNames);
 }
 
-QList<ScriptedDialogs::Call> ScriptedDialogs::messages() const
-{
+QList<ScriptedDialogs::Call> ScriptedDialogs::messages() const {
     QList<Call> result;
     for (const Call &call : calls)
         if (call.kind == Kind::Message)
@@ -71,8 +65,7 @@ QList<ScriptedDialogs::Call> ScriptedDialogs::messages() const
     return result;
 }
 
-QStringList ScriptedDialogs::messageTexts() const
-{
+QStringList ScriptedDialogs::messageTexts() const {
     QStringList result;
     for (const Call &call : messages())
         result << call.text;

@@ -22,8 +22,7 @@ public:
         SaveOptions options;
     };
 
-    Answer message(const QString &text, const QString &title, Icon icon,
-                   Buttons buttons) override;
+    Answer message(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
     QString input(const QString &title, const QString &prompt) override;
     QString openFile(const QString &title, const QString &filter) override;
     QString saveFile(const QString &title, const QString &filter,
