@@ -51,6 +51,10 @@ int HexPageModel::columnCount(const QModelIndex &parent) const {
 QVariant HexPageModel::data(const QModelIndex &index, int role) const {
     if (role == Qt::TextAlignmentRole)
         return Qt::AlignCenter;
+    if (role == ByteRole) {
+        const qint32 at = position(index.row(), index.column());
+        return at < 0 ? -1 : int(static_cast<unsigned char>(buffer_->at(at)));
+    }
     if (role != Qt::DisplayRole || !index.isValid())
         return {};
     const qint32 at = position(index.row(), index.column());

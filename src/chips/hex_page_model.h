@@ -12,6 +12,8 @@ public:
     static constexpr int Rows = 16;
     static constexpr int Columns = 16;
     static constexpr int PageSize = Rows * Columns;
+    // The cell's byte as a number, or -1 for an empty cell.
+    static constexpr int ByteRole = Qt::UserRole;
 
     explicit HexPageModel(QObject *parent = nullptr);
 

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include "chips/hex_cell_delegate.h"
 #include "windows/texts.h"
 
 namespace {
@@ -37,6 +38,7 @@ HexView::HexView(QWidget *parent)
 
     lstHex_->setObjectName(QStringLiteral("lstHex"));
     lstHex_->setModel(model_);
+    lstHex_->setItemDelegate(new HexCellDelegate(lstHex_));
     lstHex_->setFont(fixed);
     lstHex_->horizontalHeader()->hide();
     lstHex_->verticalHeader()->hide();

@@ -35,7 +35,29 @@ ProgrammerLink::ProgrammerLink(SerialPort *port, const Timings &timings, QObject
       CommandFrame(FrameSize, '\0'),
       ReplyFrame(ReplyBufferSize, '\0'),
       Timer1(makeTimer(this, "Timer1", timings.replyTimeout)),
-      Timer4(makeTimer(this, "Timer4", timings.receiveTimeout)) {
+      Timer4(makeTimer(this, "Timer4", timings.receiveTimeout)),
+      receiveLater_(makeTimer(this, "receiveLater", 0)),
+      exchangeLoop_(new QEventLoop(this)),
+      receiveLoop_(new QEventLoop(this)) {
+    // exit() wakes the event dispatcher through the kernel even for a loop
+    // that is not running: only wake a loop that waits. (isRunning() cannot
+    // tell: it says true for a loop that has never run.)
+    connect(this, &ProgrammerLink::changed, exchangeLoop_, [this] {
+        if (exchangeWaiting_)
+            exchangeLoop_->exit(WokenUp);
+    });
+    const auto wakeReceive = [this] {
+        if (receiveWaiting_)
+            receiveLoop_->exit(WokenUp);
+    };
+    connect(this, &ProgrammerLink::changed, receiveLoop_, wakeReceive);
+    connect(MSComm1, &SerialPort::activity, receiveLoop_, wakeReceive);
+    receiveLater_->setSingleShot(true);
+    connect(receiveLater_, &QTimer::timeout, this, [this] {
+        // The bytes may have been flushed, or the port closed, meanwhile.
+        if (MSComm1->receiveThreshold() > 0 && MSComm1->isOpen() && MSComm1->bytesWaiting() > 0)
+            receive();
+    });
     MSComm1->setObjectName(QStringLiteral("MSComm1"));
     if (!MSComm1->parent())
         MSComm1->setParent(this);
@@ -69,18 +91,27 @@ void ProgrammerLink::setCommand(quint8 code, const QByteArray &parameters) {
     CommandFrame.truncate(FrameSize);
 }
 
-void ProgrammerLink::waitUntil(const std::function<bool()> &done, bool onBytes) {
-    QEventLoop loop;
-    const auto wake = [&loop] { loop.exit(WokenUp); };
-    connect(this, &ProgrammerLink::changed, &loop, wake);
-    if (onBytes)
-        connect(MSComm1, &SerialPort::activity, &loop, wake);
+void ProgrammerLink::waitUntil(QEventLoop &loop, bool &waiting, const std::function<bool()> &done) {
+    // Neither wait nests in itself (the guards in sendandread and the receive
+    // threshold see to it); should one ever do so, it gets a loop of its own
+    // rather than a refused exec().
+    if (waiting) {
+        QEventLoop own;
+        connect(this, &ProgrammerLink::changed, &own, [&own] { own.exit(WokenUp); });
+        connect(MSComm1, &SerialPort::activity, &own, [&own] { own.exit(WokenUp); });
+        while (!done())
+            if (own.exec() != WokenUp)
+                QuitRequested = true;
+        return;
+    }
+    waiting = true;
     while (!done()) {
         // Once the application leaves its event loop every exec() returns at
         // once; treat that as the exit so the wait cannot spin.
         if (loop.exec() != WokenUp)
             QuitRequested = true;
     }
+    waiting = false;
 }
 
 bool ProgrammerLink::sendandread() {
@@ -103,8 +134,8 @@ bool ProgrammerLink::sendandread() {
 
     // Bytes alone change nothing here: the receive handler tells when a reply
     // is complete.
-    waitUntil([this] { return (ReplyValid && ReplyArrived) || ReplyTimedOut || QuitRequested; },
-              false);
+    waitUntil(*exchangeLoop_, exchangeWaiting_,
+              [this] { return (ReplyValid && ReplyArrived) || ReplyTimedOut || QuitRequested; });
 
     if (QuitRequested) {
         closePort();
@@ -119,23 +150,37 @@ void ProgrammerLink::MSComm1_OnComm(int code) {
         emit lineError();
         return;
     }
-    ReplyValid = false;
-    if (code != SerialPort::ReceivedBytes)
+    if (code != SerialPort::ReceivedBytes) {
+        ReplyValid = false;
         return;
+    }
+    // Usually the whole reply is there at once and nothing needs waiting for.
+    // Otherwise wait from the event loop: the port may be inside its own read
+    // handling now, where it would not tell of the rest.
+    if (MSComm1->bytesWaiting() < ReplySize) {
+        receiveLater_->start();
+        return;
+    }
+    receiveLater_->stop();
+    receive();
+}
 
+void ProgrammerLink::receive() {
+    ReplyValid = false;
     ReceiveTimedOut = false;
-    Timer4->start();
     ReplyArrived = true;
     MSComm1->setReceiveThreshold(0);
-    {
-        DepthGuard guard(receiveDepth_);
+    const auto rest = [this] {
         // A closed port brings no more bytes: no point waiting the full time.
-        waitUntil(
-            [this] {
-                return QuitRequested || MSComm1->bytesWaiting() >= ReplySize || ReceiveTimedOut ||
-                       !MSComm1->isOpen();
-            },
-            true);
+        return QuitRequested || MSComm1->bytesWaiting() >= ReplySize || ReceiveTimedOut ||
+               !MSComm1->isOpen();
+    };
+    // The receive time-out runs only while there is something to wait for;
+    // mostly the reply is whole already.
+    if (!rest()) {
+        Timer4->start();
+        DepthGuard guard(receiveDepth_);
+        waitUntil(*receiveLoop_, receiveWaiting_, rest);
     }
     Timer4->stop();
     if (QuitRequested) {

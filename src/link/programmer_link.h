@@ -7,6 +7,7 @@
 #include "link/serial_port.h"
 #include "link/timings.h"
 
+class QEventLoop;
 class QTimer;
 
 // One exchange with the programmer box: a 12-byte command frame out, a
@@ -67,10 +68,19 @@ signals:
 
 private:
     void MSComm1_OnComm(int code);
-    // Runs the event loop until `done` holds; woken by the flags, and by the
-    // port's bytes when `onBytes`.
-    void waitUntil(const std::function<bool()> &done, bool onBytes);
+    void receive();
+    // Runs `loop` until `done` holds. The exchange's loop wakes when a flag
+    // changes, the receive loop also when bytes arrive.
+    void waitUntil(QEventLoop &loop, bool &waiting, const std::function<bool()> &done);
 
+    // Brings a reply that is not yet whole back from the event loop, where
+    // waiting for its rest is safe.
+    QTimer *const receiveLater_;
+    // Made once: an exchange runs thousands of times in a row.
+    QEventLoop *const exchangeLoop_;
+    QEventLoop *const receiveLoop_;
+    bool exchangeWaiting_ = false;
+    bool receiveWaiting_ = false;
     int exchangeDepth_ = 0;
     int receiveDepth_ = 0;
 };

@@ -3,8 +3,6 @@
 #include <QByteArray>
 #include <QObject>
 
-class QTimer;
-
 // What the link needs of a serial port, and nothing more. One backend drives
 // QSerialPort (real adapters and pseudo-terminals); the tests wire an
 // in-memory port to the virtual programmer box.
@@ -19,8 +17,8 @@ public:
     static constexpr int ReceivedBytes = 2;
     static constexpr int LineError = 1008;
 
-    explicit SerialPort(QObject *parent = nullptr);
-    ~SerialPort() override;
+    using QObject::QObject;
+    ~SerialPort() override = default;
 
     virtual void setPortNumber(int number) = 0;
     virtual int portNumber() const = 0;
@@ -52,18 +50,14 @@ signals:
     void activity();
 
 protected:
-    // Backends call this when bytes arrived. The notification is delivered
-    // from the event loop, never from inside the backend's own signal, so a
-    // handler that waits for more bytes still hears of them.
+    // Backends call this when bytes arrived. The notification is raised at
+    // once, from inside the backend's own read handling: a handler that has to
+    // wait for more bytes must return to the event loop first, since
+    // QSerialPort announces no further bytes until its handler has returned.
     void announceBytes();
     // Backends call this on a line error while open.
     void announceLineError();
 
 private:
-    void deliverReceiveNotification();
-
     int threshold_ = 1;
-    // A zero-interval timer rather than a posted event: it runs on the next
-    // pass of the event loop without waking it through the kernel.
-    QTimer *notifier_;
 };

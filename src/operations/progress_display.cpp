@@ -51,7 +51,9 @@ void ProgressDisplay::start() {
 void ProgressDisplay::blockDone(qint32 block, qint32 blockCount) {
     const double p = ProgressText::percent(block, blockCount);
     bar_->setValue(ProgressText::barValue(p));
-    percentage_->setText(ProgressText::caption(p));
+    const QString caption = ProgressText::caption(p);
+    if (caption != percentage_->text())
+        percentage_->setText(caption);
 }
 
 void ProgressDisplay::hide() {

@@ -1,6 +1,7 @@
 #include "operations/progress_text.h"
 
 #include <cmath>
+#include <cstdio>
 
 namespace ProgressText {
 
@@ -18,17 +19,20 @@ QString caption(double percent) {
     const long long whole = hundredths / 100;
     const int fraction = static_cast<int>(hundredths % 100);
 
-    QString text(QLatin1Char(' '));
-    if (fraction == 0) {
-        text += QString::number(whole);
-    } else {
-        if (whole != 0)
-            text += QString::number(whole);
-        text += QLatin1Char('.');
-        text += fraction % 10 == 0 ? QString::number(fraction / 10)
-                                   : QStringLiteral("%1").arg(fraction, 2, 10, QLatin1Char('0'));
+    // Built by hand: this runs after every block of an operation.
+    char text[32];
+    int n = 0;
+    text[n++] = ' ';
+    if (whole != 0 || fraction == 0)
+        n += std::snprintf(text + n, sizeof text - size_t(n), "%lld", whole);
+    if (fraction != 0) {
+        text[n++] = '.';
+        text[n++] = char('0' + fraction / 10);
+        if (fraction % 10 != 0)
+            text[n++] = char('0' + fraction % 10);
     }
-    return text + QLatin1Char('%');
+    text[n++] = '%';
+    return QString::fromLatin1(text, n);
 }
 
 }  // namespace ProgressText

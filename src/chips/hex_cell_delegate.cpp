@@ -1,0 +1,38 @@
+#include "chips/hex_cell_delegate.h"
+
+#include <QPainter>
+
+#include "chips/hex_page_model.h"
+
+void HexCellDelegate::prepare(const QFont &font) const {
+    if (prepared_ && font == font_)
+        return;
+    font_ = font;
+    for (int value = 0; value < 256; ++value) {
+        QStaticText &text = texts_[size_t(value)];
+        text.setText(QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper());
+        text.setTextFormat(Qt::PlainText);
+        text.prepare(QTransform(), font);
+    }
+    prepared_ = true;
+}
+
+void HexCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                            const QModelIndex &index) const {
+    const bool selected = option.state & QStyle::State_Selected;
+    if (selected)
+        painter->fillRect(option.rect, option.palette.brush(QPalette::Highlight));
+    const int value = index.data(HexPageModel::ByteRole).toInt();
+    if (value < 0)
+        return;
+    prepare(option.font);
+    const QStaticText &text = texts_[size_t(value)];
+    const QSizeF size = text.size();
+    const QPointF at(option.rect.x() + (option.rect.width() - size.width()) / 2,
+                     option.rect.y() + (option.rect.height() - size.height()) / 2);
+    painter->save();
+    painter->setFont(option.font);
+    painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->drawStaticText(at, text);
+    painter->restore();
+}
