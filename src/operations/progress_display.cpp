@@ -9,7 +9,7 @@
 #include "windows/texts.h"
 
 namespace {
-constexpr int FrameMs = 40;
+constexpr int FrameMs = 80;
 }
 
 ProgressDisplay::ProgressDisplay(QProgressBar *bar, QPushButton *percentage, QLabel *heading)

@@ -11,7 +11,7 @@ class QTimer;
 // ProgressBar1, the percentage button Command3 and its heading Label4.
 //
 // The bar and the caption take their new values after every block, but are
-// painted at most 25 times a second: a block over a fast link takes tens of
+// painted at most 12 times a second: a block over a fast link takes tens of
 // microseconds, and painting every one would cost more than the exchange.
 class ProgressDisplay : public QObject {
     Q_OBJECT

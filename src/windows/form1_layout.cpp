@@ -200,22 +200,31 @@ void Form1::buildUi() {
     chooserRow->addWidget(Text1);
     chooserRow->addWidget(Text2, 1);
 
-    Label4 = new QLabel(Texts::ProgressHeading, Shape1);
+    // The progress display sits on an opaque panel of its own: it is painted
+    // many times a second during an operation, and an opaque panel keeps each
+    // paint from reaching into the frame around it.
+    auto *progressPanel = new QWidget(Shape1);
+    progressPanel->setObjectName(QStringLiteral("progressPanel"));
+    progressPanel->setAutoFillBackground(true);
+    Label4 = new QLabel(Texts::ProgressHeading, progressPanel);
     Label4->setObjectName(QStringLiteral("Label4"));
-    ProgressBar1 = new QProgressBar(Shape1);
+    ProgressBar1 = new QProgressBar(progressPanel);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setMinimumWidth(220);
-    Command3 = new QPushButton(Texts::PercentDesign, Shape1);
+    Command3 = new QPushButton(Texts::PercentDesign, progressPanel);
     Command3->setObjectName(QStringLiteral("Command3"));
     Command3->setFocusPolicy(Qt::NoFocus);
     // A fixed size: the caption changes after every block, and a button that
     // may resize makes the whole window lay itself out again each time.
     Command3->setFixedSize(qMax(80, Command3->sizeHint().width()), Command3->sizeHint().height());
-    chooserRow->addWidget(Label4);
-    chooserRow->addWidget(ProgressBar1, 1);
-    chooserRow->addWidget(Command3);
+    auto *progressRow = new QHBoxLayout(progressPanel);
+    progressRow->setContentsMargins(0, 0, 0, 0);
+    progressRow->addWidget(Label4);
+    progressRow->addWidget(ProgressBar1, 1);
+    progressRow->addWidget(Command3);
+    chooserRow->addWidget(progressPanel, 1);
     chooserRow->addStretch(1);
     // Keep the row's height when the progress display hides.
     Shape1->setMinimumHeight(Command3->sizeHint().height() + 20);
