@@ -18,20 +18,6 @@ constexpr quint8 ChipSelect = 0xFA;
 const QString EditPrompt = QStringLiteral(
     "请输入一个十六进制数值，数值不应超过FFH！！\r\n\r\n这个数据只能是0－9或A－F或它们的组合！！");
 
-// Online, with time-outs no loaded machine misses: the box answers at once.
-FormRig::Options online() {
-    FormRig::Options o;
-    o.timings.replyTimeout = 1000;
-    o.timings.receiveTimeout = 2000;
-    return o;
-}
-
-FormRig::Options offline() {
-    FormRig::Options o;
-    o.onlineUse = false;
-    return o;
-}
-
 QComboBox *combo(const FormRig &rig) {
     return rig.find<QComboBox>("Combo1");
 }
@@ -137,7 +123,7 @@ void ChipsTest::menuSelectsEachModel() {
     QFETCH(QString, series);
     QFETCH(QString, name);
     QFETCH(int, capacity);
-    FormRig rig(online());
+    FormRig rig(FormRig::patient());
     QVERIFY(rig.isOnline());
     QAction *action = rig.action(qPrintable(item));
     QVERIFY(action);
@@ -190,7 +176,7 @@ void ChipsTest::comboSelectsOfflineWithoutSending() {
     QFETCH(int, index);
     QFETCH(int, code);
     // Offline by the indicator, with the port still open: the text decides.
-    FormRig rig(online());
+    FormRig rig(FormRig::patient());
     rig->gooffline();
     rig.clearFrames();
     chooseInCombo(rig, index);
@@ -205,7 +191,7 @@ void ChipsTest::comboSelectsOfflineWithoutSending() {
 }
 
 void ChipsTest::newAlwaysEndsWith24C02() {
-    FormRig rig(online());
+    FormRig rig(FormRig::patient());
     const QString status = QStringLiteral(
         "您还没有打开文件，默认新建文件芯片为24C02，芯片容量为256字节，缓冲区为全 FF。 ");
     // A real pick in the combo box, as the user makes it.
@@ -230,7 +216,7 @@ void ChipsTest::newAlwaysEndsWith24C02() {
 }
 
 void ChipsTest::nothingReplacesTheBufferDuringAnOperation() {
-    FormRig rig(online());
+    FormRig rig(FormRig::patient());
     chooseInCombo(rig, 4);
     ChipState &chip = rig->chip();
     chip.DataBuffer = pattern(4096);
@@ -281,7 +267,7 @@ void ChipsTest::actionsWhileTheBoxIsToldStayInForce_data() {
 void ChipsTest::actionsWhileTheBoxIsToldStayInForce() {
     QFETCH(QString, first);
     QFETCH(QString, meanwhile);
-    FormRig rig(online());
+    FormRig rig(FormRig::patient());
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("ten.bin"));
     {
@@ -322,7 +308,7 @@ void ChipsTest::actionsWhileTheBoxIsToldStayInForce() {
 }
 
 void ChipsTest::pagesOf24C512() {
-    FormRig rig(offline());
+    FormRig rig(FormRig::offline());
     chooseInCombo(rig, 8);
     rig->chip().DataBuffer = pattern(65536);
     rig->showpage();
@@ -387,7 +373,7 @@ void ChipsTest::editingInputs() {
     QFETCH(QString, input);
     QFETCH(int, stored);
     QFETCH(bool, warned);
-    FormRig rig(offline());
+    FormRig rig(FormRig::offline());
     chooseInCombo(rig, 1);
     ChipState &chip = rig->chip();
     chip.DataBuffer = pattern(512);
@@ -427,7 +413,7 @@ void ChipsTest::editingInputs() {
 }
 
 void ChipsTest::realDoubleClickEditsTheCell() {
-    FormRig rig(offline());
+    FormRig rig(FormRig::offline());
     chooseInCombo(rig, 1);
     rig->hexView()->scrPage()->setValue(1);
     QTableView *grid = rig->hexView()->lstHex();
@@ -445,7 +431,7 @@ void ChipsTest::realDoubleClickEditsTheCell() {
 }
 
 void ChipsTest::doubleClickWithoutAByteChangesNothing() {
-    FormRig rig(offline());
+    FormRig rig(FormRig::offline());
     chooseInCombo(rig, 9);
     ChipState &chip = rig->chip();
     rig.dialogs.inputs = QStringList(3, QStringLiteral("00"));

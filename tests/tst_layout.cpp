@@ -20,20 +20,6 @@
 
 namespace {
 
-// Online, with time-outs no loaded machine misses: the box answers at once.
-FormRig::Options online() {
-    FormRig::Options o;
-    o.timings.replyTimeout = 1000;
-    o.timings.receiveTimeout = 2000;
-    return o;
-}
-
-FormRig::Options offline() {
-    FormRig::Options o;
-    o.onlineUse = false;
-    return o;
-}
-
 // The label of an array element, by its index property.
 QLabel *element(const FormRig &rig, const char *name, int index) {
     for (QLabel *label : rig->findChildren<QLabel *>(QLatin1String(name)))
@@ -84,7 +70,7 @@ private slots:
 };
 
 void LayoutTest::controlsCarryTheirCaptionsAndTooltips() {
-    FormRig rig(offline());
+    FormRig rig(FormRig::offline());
     QCOMPARE(rig->windowTitle(),
              QStringLiteral(
                  "ZELTRON－存储器编程器软件V3.0    Harvenco欢迎您！  本公司全部产品办理邮购"));
@@ -138,7 +124,7 @@ void LayoutTest::controlsCarryTheirCaptionsAndTooltips() {
 }
 
 void LayoutTest::toolButtonsInOrder() {
-    FormRig rig(offline());
+    FormRig rig(FormRig::offline());
     auto *bar = rig.find<QToolBar>("toolBar");
     QVERIFY(bar);
     QStringList names;
@@ -155,7 +141,7 @@ void LayoutTest::toolButtonsInOrder() {
 }
 
 void LayoutTest::headingsAndRowLabelsLineUpWithTheGrid() {
-    FormRig rig(offline());
+    FormRig rig(FormRig::offline());
     QTableView *grid = rig->hexView()->lstHex();
     const auto centre = [&](QWidget *w) { return w->mapTo(&*rig, w->rect().center()); };
 
@@ -188,7 +174,7 @@ void LayoutTest::headingsAndRowLabelsLineUpWithTheGrid() {
 }
 
 void LayoutTest::menuBarInOrder() {
-    FormRig rig(offline());
+    FormRig rig(FormRig::offline());
     QStringList actual;
     for (QAction *a : rig->menuBar()->actions())
         describe(a->menu(), 0, actual);
@@ -262,7 +248,7 @@ void LayoutTest::shortcutsRunTheirItems_data() {
 void LayoutTest::shortcutsRunTheirItems() {
     QFETCH(QKeySequence, key);
     QFETCH(QString, effect);
-    FormRig rig(online());
+    FormRig rig(FormRig::patient());
     QVERIFY(rig.isOnline());
     rig.dialogs.defaultAnswer = Dialogs::Answer::No;
     rig.find<QComboBox>("Combo1")->setCurrentIndex(9);
@@ -295,7 +281,7 @@ void LayoutTest::shortcutsRunTheirItems() {
 void LayoutTest::lockedMenuShortcutsDoNothing() {
     // Offline, the chip operations menu is locked: neither its items nor
     // their keys may start anything.
-    FormRig rig(offline());
+    FormRig rig(FormRig::offline());
     QVERIFY(activate(*rig));
     QVERIFY(!rig.find<QMenu>("icoprate")->isEnabled());
     rig.dialogs.defaultAnswer = Dialogs::Answer::No;
@@ -311,7 +297,7 @@ void LayoutTest::lockedMenuShortcutsDoNothing() {
 }
 
 void LayoutTest::inertControlsChangeNothing() {
-    FormRig rig(online());
+    FormRig rig(FormRig::patient());
     rig.clearFrames();
     QByteArray &buffer = rig->chip().DataBuffer;
     buffer[3] = '\x12';
@@ -330,7 +316,7 @@ void LayoutTest::inertControlsChangeNothing() {
 }
 
 void LayoutTest::offlineLocksOnlyTheOperations() {
-    FormRig rig(online());
+    FormRig rig(FormRig::patient());
     auto *text1 = rig.find<QLineEdit>("Text1");
     const QStringList operations = {"Command6", "Command7", "Command8", "Command9", "Command10"};
     // Test is locked by the online search of its own, not by these.
@@ -372,7 +358,7 @@ void LayoutTest::offlineLocksOnlyTheOperations() {
 }
 
 void LayoutTest::statusBarShowsTheDateAndTime() {
-    FormRig rig(offline());
+    FormRig rig(FormRig::offline());
     QCOMPARE(rig.find<QLabel>("Panel1")->text(),
              QStringLiteral(
                  "您还没有打开文件，系统默认芯片为24C02，芯片容量为256字节，缓冲区为全 FF。 "));
@@ -391,7 +377,7 @@ void LayoutTest::statusBarShowsTheDateAndTime() {
 }
 
 void LayoutTest::realTimerValues() {
-    FormRig::Options o = offline();
+    FormRig::Options o = FormRig::offline();
     o.timings = Timings();
     o.keepOnlineCheck = true;
     FormRig rig(o);

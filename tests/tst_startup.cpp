@@ -73,32 +73,13 @@ void killProgram(QProcess &process) {
     process.waitForFinished(5000);
 }
 
-// The rig's shrunk timers, with room for a loaded machine: a reply that is
-// due at once must not miss its time-out because the process sat waiting
-// for a processor.
-FormRig::Options roomy() {
-    FormRig::Options options;
-    options.timings.replyTimeout = 250;
-    options.timings.receiveTimeout = 400;
-    options.timings.onlineCheck = 300;
-    return options;
-}
-
-// Paints each kind of window once, so that fonts and pictures are not made
-// inside the first timed wait.
-void warmUp() {
-    FormRig rig(roomy());
-    rig.startup.grab();
-    rig->grab();
-}
-
 }  // namespace
 
 class StartupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { warmUp(); }
+    void initTestCase() { FormRig::warmUp(); }
     void startupWindowHandsOverToTheMainWindow_data();
     void startupWindowHandsOverToTheMainWindow();
     void loadStepPreparesTheWindow();
@@ -128,7 +109,7 @@ void StartupTest::startupWindowHandsOverToTheMainWindow_data() {
 
 void StartupTest::startupWindowHandsOverToTheMainWindow() {
     QFETCH(bool, online);
-    FormRig::Options options = roomy();
+    FormRig::Options options = FormRig::roomy();
     options.load = false;
     options.onlineUse = !online;  // the button, not the rig, must decide
     FormRig rig(options);
@@ -176,7 +157,7 @@ void StartupTest::startupWindowHandsOverToTheMainWindow() {
 }
 
 void StartupTest::loadStepPreparesTheWindow() {
-    FormRig::Options options = roomy();
+    FormRig::Options options = FormRig::roomy();
     options.keepOnlineCheck = true;
     FormRig rig(options);
 
@@ -227,7 +208,7 @@ void StartupTest::loadOutcome() {
     QFETCH(bool, online);
     QFETCH(QList<int>, attempts);
 
-    FormRig::Options options = roomy();
+    FormRig::Options options = FormRig::roomy();
     options.onlineUse = onlineUse;
     options.boxPort = boxPort;
     options.load = false;
@@ -266,7 +247,7 @@ void StartupTest::boxOnPortThree_data() {
 
 void StartupTest::boxOnPortThree() {
     QFETCH(QList<int>, silentPorts);
-    FormRig::Options options = roomy();
+    FormRig::Options options = FormRig::roomy();
     options.boxPort = 3;
     options.silentPorts = silentPorts;
     options.load = false;
@@ -298,7 +279,7 @@ void StartupTest::boxOnPortThree() {
 }
 
 void StartupTest::portsThatCannotBeOpenedCostNoTime() {
-    FormRig::Options options = roomy();
+    FormRig::Options options = FormRig::roomy();
     options.onlineUse = false;
     options.boxPort = 15;
     options.silentPorts = {1};
@@ -328,7 +309,7 @@ void StartupTest::misbehavingDeviceIsPassedOver_data() {
 
 void StartupTest::misbehavingDeviceIsPassedOver() {
     QFETCH(QString, behaviour);
-    FormRig::Options options = roomy();
+    FormRig::Options options = FormRig::roomy();
     options.onlineUse = false;
     options.boxPort = 2;
     FormRig rig(options);

@@ -51,32 +51,13 @@ public:
     QList<Tick> ticks;
 };
 
-// The rig's shrunk timers, with room for a loaded machine: a reply that is
-// due at once must not miss its time-out because the process sat waiting
-// for a processor.
-FormRig::Options roomy() {
-    FormRig::Options options;
-    options.timings.replyTimeout = 250;
-    options.timings.receiveTimeout = 400;
-    options.timings.onlineCheck = 300;
-    return options;
-}
-
-// Paints each kind of window once, so that fonts and pictures are not made
-// inside the first timed wait.
-void warmUp() {
-    FormRig rig(roomy());
-    rig.startup.grab();
-    rig->grab();
-}
-
 }  // namespace
 
 class SupervisionTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { warmUp(); }
+    void initTestCase() { FormRig::warmUp(); }
     void offlineUseLeavesTheLinkToTheUser();
     void unpluggedWhileIdleThenPluggedBack();
     void menuTestWorksWhileTheButtonIsDisabled();
@@ -90,7 +71,7 @@ private slots:
 };
 
 void SupervisionTest::offlineUseLeavesTheLinkToTheUser() {
-    FormRig::Options options = roomy();
+    FormRig::Options options = FormRig::roomy();
     options.onlineUse = false;
     options.keepOnlineCheck = true;
     FormRig rig(options);
@@ -123,7 +104,7 @@ void SupervisionTest::offlineUseLeavesTheLinkToTheUser() {
 }
 
 void SupervisionTest::unpluggedWhileIdleThenPluggedBack() {
-    FormRig::Options options = roomy();
+    FormRig::Options options = FormRig::roomy();
     options.keepOnlineCheck = true;
     FormRig rig(options);
     TickLog log(rig);
@@ -167,7 +148,7 @@ void SupervisionTest::unpluggedWhileIdleThenPluggedBack() {
 }
 
 void SupervisionTest::menuTestWorksWhileTheButtonIsDisabled() {
-    FormRig rig(roomy());
+    FormRig rig(FormRig::roomy());
     rig.box.stopAnsweringAfter(0);
     rig->Timer3_Timer();
     QVERIFY(rig.isOffline());
@@ -188,7 +169,7 @@ void SupervisionTest::menuTestWorksWhileTheButtonIsDisabled() {
 }
 
 void SupervisionTest::runningOperationHoldsTheExitAndTheTest() {
-    FormRig::Options options = roomy();
+    FormRig::Options options = FormRig::roomy();
     options.keepOnlineCheck = true;
     FormRig rig(options);
     TickLog log(rig);
@@ -210,7 +191,7 @@ void SupervisionTest::runningOperationHoldsTheExitAndTheTest() {
 }
 
 void SupervisionTest::exitDuringTheCheckEndsItsSearch() {
-    FormRig::Options options = roomy();
+    FormRig::Options options = FormRig::roomy();
     options.silentPorts = {2};
     FormRig rig(options);
     rig.box.stopAnsweringAfter(0);
@@ -233,7 +214,7 @@ void SupervisionTest::periodicCheckTakesAnyCompleteReply_data() {
     QTest::addColumn<int>("value");
     QTest::addColumn<bool>("answered");
 
-    const int late = roomy().timings.replyTimeout + 50;
+    const int late = FormRig::roomy().timings.replyTimeout + 50;
     QTest::newRow("reply code EEH") << int(BoxFault::Kind::WrongCode) << 0 << true;
     QTest::newRow("12 bytes") << int(BoxFault::Kind::LongReply) << 0 << true;
     QTest::newRow("no reply") << int(BoxFault::Kind::NoReply) << 0 << false;
@@ -245,7 +226,7 @@ void SupervisionTest::periodicCheckTakesAnyCompleteReply() {
     QFETCH(int, kind);
     QFETCH(int, value);
     QFETCH(bool, answered);
-    FormRig rig(roomy());
+    FormRig rig(FormRig::roomy());
     rig.clearFrames();
     rig.box.addFault(fault(BoxFault::Kind(kind), Test, value, 1));
 
@@ -260,7 +241,7 @@ void SupervisionTest::periodicCheckTakesAnyCompleteReply() {
 }
 
 void SupervisionTest::readThatLosesTheBoxKeepsThePort() {
-    FormRig rig(roomy());
+    FormRig rig(FormRig::roomy());
     // The read-open and the chip select are answered, the blocks are not.
     rig.box.stopAnsweringAfter(2);
     rig.click("Command6");
@@ -302,7 +283,7 @@ void SupervisionTest::tickInsideAWaitIsSkipped_data() {
 
 void SupervisionTest::tickInsideAWaitIsSkipped() {
     QFETCH(QString, wait);
-    FormRig::Options options = roomy();
+    FormRig::Options options = FormRig::roomy();
     options.load = wait != "start-up search";
     options.boxPort = wait.endsWith("search") ? 3 : 1;
     if (wait.endsWith("search"))

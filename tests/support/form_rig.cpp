@@ -19,6 +19,33 @@ Timings FormRig::fastTimings() {
     return t;
 }
 
+FormRig::Options FormRig::roomy() {
+    Options options;
+    options.timings.replyTimeout = 250;
+    options.timings.receiveTimeout = 400;
+    options.timings.onlineCheck = 300;
+    return options;
+}
+
+FormRig::Options FormRig::patient() {
+    Options options;
+    options.timings.replyTimeout = 1000;
+    options.timings.receiveTimeout = 2000;
+    return options;
+}
+
+FormRig::Options FormRig::offline() {
+    Options options;
+    options.onlineUse = false;
+    return options;
+}
+
+void FormRig::warmUp() {
+    FormRig rig(roomy());
+    rig.startup.grab();
+    rig->grab();
+}
+
 FormRig::FormRig() : FormRig(Options()) {}
 
 FormRig::FormRig(const Options &o) : options(o) {

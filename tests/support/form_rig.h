@@ -29,6 +29,16 @@ public:
 
     // Reply 200 ms, receive 600 ms, online check 300 ms.
     static Timings fastTimings();
+    // Shrunk timers with room for a loaded machine: a reply that is due at
+    // once must not miss its time-out because the process waited for a
+    // processor. Reply 250 ms, receive 400 ms, online check 300 ms.
+    static Options roomy();
+    // Online, with time-outs no loaded machine misses (the box answers at once).
+    static Options patient();
+    static Options offline();
+    // Paints each kind of window once, so that fonts and pictures are not made
+    // inside the first timed wait.
+    static void warmUp();
 
     FormRig();
     explicit FormRig(const Options &options);
