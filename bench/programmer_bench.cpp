@@ -104,6 +104,13 @@ public:
     std::unique_ptr<Form1> form;
 };
 
+// The virtual box on port 1 of an in-memory bank.
+struct InMemoryBox {
+    InMemoryBox() { bank.attachBox(1, &box); }
+    MemoryPortBank bank;
+    BoxCore box;
+};
+
 // The least a client can do per exchange on this machine: plain poll, read and
 // write on the same pseudo-terminal, 12 bytes out, 10 back.
 double referenceExchanges(const QString &device, int exchanges) {
@@ -243,10 +250,8 @@ int main(int argc, char *argv[]) {
 
     // 2. The same read through the in-memory port: the program's own cost.
     if (wanted("memory")) {
-        MemoryPortBank bank;
-        BoxCore box;
-        bank.attachBox(1, &box);
-        Driven program(new MemoryPort(bank));
+        InMemoryBox box;
+        Driven program(new MemoryPort(box.bank));
         program.form->selectModel(Model24C512);
         std::vector<double> us;
         for (int run = 0; run < runs; ++run)
@@ -310,10 +315,8 @@ int main(int argc, char *argv[]) {
 
     // 5. Hex view: one page redraw, and all 256 pages of a 24C512.
     if (wanted("view")) {
-        MemoryPortBank bank;
-        BoxCore box;
-        bank.attachBox(1, &box);
-        Driven program(new MemoryPort(bank));
+        InMemoryBox box;
+        Driven program(new MemoryPort(box.bank));
         program.form->selectModel(Model24C512);
         HexView *view = program.form->hexView();
         std::vector<double> page, scroll;

@@ -1,14 +1,13 @@
 // Raw image files: the size rule, exact saves, and that no failure loses data.
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <csignal>
 #include <functional>
 
 #include "files/bin_file.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -19,18 +18,7 @@ QByteArray pattern(int size) {
     return bytes;
 }
 
-void writeFile(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
+using TestFiles::readFile;
 
 // Permissions do not stop root: run the check as an unprivileged user.
 bool asUnprivilegedUser(const std::function<bool()> &check) {
@@ -88,7 +76,7 @@ void BinFileTest::shorterFilesAreFilledWithFF() {
     QFETCH(int, length);
     QFETCH(int, capacity);
     const QString path = dir_.filePath(QStringLiteral("short.bin"));
-    writeFile(path, pattern(length));
+    QVERIFY(TestFiles::writeFile(path, pattern(length)));
 
     const BinFile::LoadResult loaded = BinFile::load(path, capacity);
     QCOMPARE(loaded.status, BinFile::LoadStatus::Loaded);
@@ -100,7 +88,7 @@ void BinFileTest::shorterFilesAreFilledWithFF() {
 
 void BinFileTest::largerFilesAreRefused() {
     const QString path = dir_.filePath(QStringLiteral("long.bin"));
-    writeFile(path, pattern(256));
+    QVERIFY(TestFiles::writeFile(path, pattern(256)));
     const BinFile::LoadResult loaded = BinFile::load(path, 128);
     QCOMPARE(loaded.status, BinFile::LoadStatus::TooLarge);
     QCOMPARE(loaded.length, qint64(256));
@@ -118,7 +106,7 @@ void BinFileTest::sixtyFourKiBRoundTrip() {
 
 void BinFileTest::saveCutsALongerFile() {
     const QString path = dir_.filePath(QStringLiteral("cut.bin"));
-    writeFile(path, QByteArray(4096, 'x'));
+    QVERIFY(TestFiles::writeFile(path, QByteArray(4096, 'x')));
     QVERIFY(BinFile::save(path, pattern(256)));
     QCOMPARE(readFile(path), pattern(256));
 }
@@ -130,7 +118,7 @@ void BinFileTest::unreadablePathsFail() {
 
     const QString folder = openFolder(dir_, QStringLiteral("locked"));
     const QString locked = folder + QStringLiteral("/locked.bin");
-    writeFile(locked, pattern(16));
+    QVERIFY(TestFiles::writeFile(locked, pattern(16)));
     QVERIFY(QFile::setPermissions(locked, QFileDevice::WriteOwner));
     QVERIFY(asUnprivilegedUser(
         [&] { return BinFile::load(locked, 256).status == BinFile::LoadStatus::Unreadable; }));
@@ -146,7 +134,7 @@ void BinFileTest::failedSaveKeepsTheOldFile() {
                                               QFileDevice::ExeOwner | QFileDevice::ReadOther |
                                               QFileDevice::ExeOther));
     const QString path = folder + QStringLiteral("/old.bin");
-    writeFile(path, QByteArray(100, 'o'));
+    QVERIFY(TestFiles::writeFile(path, QByteArray(100, 'o')));
     QVERIFY(QFile::setPermissions(
         path, QFile::permissions(path) | QFileDevice::WriteOther | QFileDevice::ReadOther));
     QVERIFY(asUnprivilegedUser([&] { return !BinFile::save(path, pattern(256)); }));
@@ -156,17 +144,14 @@ void BinFileTest::failedSaveKeepsTheOldFile() {
 void BinFileTest::fullDiskKeepsTheOldFile() {
     // A file-size limit makes the disk "full" after 1000 bytes.
     const QString path = dir_.filePath(QStringLiteral("full-disk.bin"));
-    writeFile(path, QByteArray(300, 'k'));
+    QVERIFY(TestFiles::writeFile(path, QByteArray(300, 'k')));
 
-    struct rlimit previous {};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit limited = previous;
-    limited.rlim_cur = 1000;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const bool saved = BinFile::save(path, pattern(65536));
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
+    bool saved = true;
+    {
+        const TestFiles::FileSizeLimit fullAfter(1000);
+        QVERIFY(fullAfter.active());
+        saved = BinFile::save(path, pattern(65536));
+    }
 
     QVERIFY(!saved);
     QCOMPARE(readFile(path), QByteArray(300, 'k'));

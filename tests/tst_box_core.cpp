@@ -2,20 +2,11 @@
 
 #include "box/box_core.h"
 #include "chips/chip_catalogue.h"
+#include "support/box_frames.h"
 
 namespace {
 
-QByteArray frame(quint8 command, int address = 0, const QByteArray &data = {}) {
-    QByteArray bytes(BoxCore::FrameSize, '\0');
-    bytes[0] = char(command);
-    bytes[1] = char(address >> 8);
-    bytes[2] = char(address & 0xFF);
-    if (!data.isEmpty()) {
-        bytes.replace(3, 8, data);
-        bytes[11] = char(0xFF);
-    }
-    return bytes;
-}
+using BoxFrames::frame;
 
 QByteArray selectFrame(int code) {
     QByteArray bytes = frame(BoxCore::ChipSelect);

@@ -7,28 +7,13 @@
 
 #include "box/box_core.h"
 #include "box/emulator_options.h"
+#include "support/box_frames.h"
 #include "support/emulator_process.h"
 
 namespace {
 
-QByteArray frame(quint8 command, int address = 0, const QByteArray &data = {}) {
-    QByteArray bytes(BoxCore::FrameSize, '\0');
-    bytes[0] = char(command);
-    bytes[1] = char(address >> 8);
-    bytes[2] = char(address & 0xFF);
-    if (!data.isEmpty()) {
-        bytes.replace(3, 8, data);
-        bytes[11] = char(0xFF);
-    }
-    return bytes;
-}
-
-QByteArray reply(quint8 code, const QByteArray &data = {}) {
-    QByteArray bytes(BoxCore::ReplySize, '\0');
-    bytes[0] = char(code);
-    bytes.replace(1, data.size(), data);
-    return bytes;
-}
+using BoxFrames::frame;
+using BoxFrames::reply;
 
 const QByteArray Eight = QByteArray::fromHex("1122334455667788");
 

@@ -1,18 +1,17 @@
 // "打开文件" and "保存文件" as the user runs them: the dialogs, the size rule
 // seen in the buffer, the view and the status bar, and that no failure loses
 // either the buffer or a file on disk.
-#include <sys/resource.h>
 #include <QComboBox>
 #include <QFile>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <csignal>
 #include <optional>
 
 #include "chips/hex_view.h"
 #include "support/form_rig.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -33,15 +32,8 @@ QByteArray pattern(int size, int seed = 0) {
     return bytes;
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using TestFiles::readFile;
+using TestFiles::writeFile;
 
 void choose(FormRig &rig, int k) {
     rig.find<QComboBox>("Combo1")->setCurrentIndex(k);
@@ -258,16 +250,12 @@ void FileCommandsTest::failedSaveKeepsTheOldFile() {
     rig.trigger("fsave");
 
     // A full disk: a file-size limit of 1000 bytes.
-    struct rlimit previous {};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit limited = previous;
-    limited.rlim_cur = 1000;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    rig.dialogs.fileNames << old;
-    rig.trigger("fsave");
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
+    {
+        const TestFiles::FileSizeLimit fullAfter(1000);
+        QVERIFY(fullAfter.active());
+        rig.dialogs.fileNames << old;
+        rig.trigger("fsave");
+    }
 
     QVERIFY(QFileInfo(own.path()).isDir());
     QCOMPARE(readFile(old), QByteArray(300, 'k'));

@@ -2,14 +2,11 @@
 
 #include "box/box_core.h"
 #include "box/memory_port.h"
+#include "support/box_frames.h"
 
 namespace {
 
-QByteArray frame(quint8 command) {
-    QByteArray bytes(BoxCore::FrameSize, '\0');
-    bytes[0] = char(command);
-    return bytes;
-}
+using BoxFrames::frame;
 
 QByteArray takeAll(MemoryPort &port) {
     QByteArray bytes;

@@ -40,11 +40,23 @@ bool ChipOperations::canStart() const {
 
 // --- The recipes ----------------------------------------------------------
 
-ChipOperations::Recipe ChipOperations::readRecipe() {
+ChipOperations::Recipe ChipOperations::readingRecipe(QByteArray &target) {
     Recipe r;
     r.openCommand = ReadOpen;
     r.openReply = ReadOpened;
     r.blockCommand = BlockRead;
+    r.prepare = [this, &target] { target = QByteArray((state_.BlockCount + 1) * BlockSize, '\0'); };
+    r.takeReply = [this, &target](qint32 block) {
+        target.replace(block * BlockSize, BlockSize, link_.ReplyFrame.mid(1, BlockSize));
+        return true;
+    };
+    return r;
+}
+
+ChipOperations::Recipe ChipOperations::readRecipe() {
+    // The chip is read into a buffer of its own: a read that fails half-way
+    // leaves the user's buffer as it was.
+    Recipe r = readingRecipe(readBuffer_);
     r.openFailed = {{}, true};
     r.openRefused = {{hintWarning()}, false};
     r.blockNoAnswer = {{}, true};
@@ -52,14 +64,6 @@ ChipOperations::Recipe ChipOperations::readRecipe() {
         {{Texts::ReadBlockFailed, Texts::WarningTitle, Dialogs::Icon::Warning}, hintWarning()},
         false};
     r.successText = Texts::ReadSucceeded;
-    r.autoSuccessText = Texts::ReadSucceeded;
-    // The chip is read into a buffer of its own: a read that fails half-way
-    // leaves the user's buffer as it was.
-    r.prepare = [this] { readBuffer_ = QByteArray((state_.BlockCount + 1) * BlockSize, '\0'); };
-    r.takeReply = [this](qint32 block) {
-        readBuffer_.replace(block * BlockSize, BlockSize, link_.ReplyFrame.mid(1, BlockSize));
-        return true;
-    };
     r.commit = [this] {
         state_.DataBuffer = readBuffer_;
         readBuffer_.clear();
@@ -93,10 +97,7 @@ ChipOperations::Recipe ChipOperations::eraseRecipe() {
 }
 
 ChipOperations::Recipe ChipOperations::verifyRecipe() {
-    Recipe r;
-    r.openCommand = ReadOpen;
-    r.openReply = ReadOpened;
-    r.blockCommand = BlockRead;
+    Recipe r = readingRecipe(state_.VerifyBuffer);
     r.openFailed = r.openRefused = {{hintWarning()}, false};
     r.blockNoAnswer = {{{failureHint_, Texts::AppTitle, Dialogs::Icon::None}}, false};
     r.blockRefused = {
@@ -104,12 +105,11 @@ ChipOperations::Recipe ChipOperations::verifyRecipe() {
         false};
     r.successText = Texts::VerifySucceeded;
     r.autoSuccessText = Texts::AutoSucceeded;
-    r.prepare = [this] {
-        state_.VerifyBuffer = QByteArray(state_.BlockCount * BlockSize + BlockSize, '\0');
-    };
-    r.takeReply = [this](qint32 block) {
+    // Each block is compared as soon as it is in; the first difference ends
+    // the verify.
+    r.takeReply = [this, store = r.takeReply](qint32 block) {
+        store(block);
         const qint32 first = block * BlockSize;
-        state_.VerifyBuffer.replace(first, BlockSize, link_.ReplyFrame.mid(1, BlockSize));
         for (state_.VerifyPosition = first; state_.VerifyPosition < first + BlockSize;
              ++state_.VerifyPosition) {
             const auto chip = static_cast<quint8>(state_.VerifyBuffer.at(state_.VerifyPosition));

@@ -73,6 +73,8 @@ private:
     bool canStart() const;
     void confirmAndWrite();
 
+    // The chip block by block into `target`: the read and the verify.
+    Recipe readingRecipe(QByteArray &target);
     Recipe readRecipe();
     Recipe writeRecipe();
     Recipe verifyRecipe();
