@@ -59,6 +59,13 @@ double cpuSeconds() {
            (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
+// Times this process was switched out: each is a sleep and a wake-up.
+long contextSwitches() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_nvcsw + usage.ru_nivcsw;
+}
+
 qint64 monotonicNanos() {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
@@ -276,21 +283,27 @@ int main(int argc, char *argv[]) {
         const double readMin = (blocks + 2) * WireExchangeMs / 1000;
         const double writeMin =
             (2 * WireExchangeMs + blocks * (WireExchangeMs + WriteCycleMs)) / 1000;
-        std::vector<double> read, write, verify, cpu, reference, referenceCpu;
+        std::vector<double> read, write, verify, cpu, reference, referenceCpu, switches,
+            referenceSwitches;
         for (int run = 0; run < runs; ++run) {
             // The floor that the emulator and the kernel set: the reference
             // client's 1026 reads against the same wire-timed box.
             program.form->link().closePort();
             const double referenceCpuBefore = cpuSeconds();
+            const long referenceSwitchesBefore = contextSwitches();
             const double referenceSeconds = referenceExchanges(emulator.devicePath(), blocks + 2);
             referenceCpu.push_back((cpuSeconds() - referenceCpuBefore) / referenceSeconds * 100);
+            referenceSwitches.push_back(double(contextSwitches() - referenceSwitchesBefore) /
+                                        (blocks + 2));
             reference.push_back(referenceSeconds / readMin);
             program.form->search().PortNumber = 1;
             program.form->testport();
 
             const double cpuBefore = cpuSeconds();
+            const long switchesBefore = contextSwitches();
             const double seconds = program.timed("Command6", Texts::ReadSucceeded);
             cpu.push_back((cpuSeconds() - cpuBefore) / seconds * 100);
+            switches.push_back(double(contextSwitches() - switchesBefore) / (blocks + 2));
             read.push_back(seconds / readMin);
             write.push_back(program.timed("Command7", Texts::WriteSucceeded) / writeMin);
             verify.push_back(program.timed("Command8", Texts::VerifySucceeded) / readMin);
@@ -308,6 +321,11 @@ int main(int argc, char *argv[]) {
         rows << Row{
             QStringLiteral("CPU of the reference client during its read, share of wall time"),
             number(median(referenceCpu), 2) + QLatin1Char('%'), QString(), true};
+        rows << Row{QStringLiteral("context switches per exchange during the 24C64 read: "
+                                   "program / reference client"),
+                    number(median(switches), 2) + QStringLiteral(" / ") +
+                        number(median(referenceSwitches), 2),
+                    QString(), true};
         const double c = median(cpu);
         rows << Row{QStringLiteral("CPU during the 24C64 read, share of wall time"),
                     number(c, 2) + QLatin1Char('%'), QStringLiteral("≤ 2%"), c <= 2};

@@ -219,6 +219,7 @@ private slots:
     void clicksDuringTheOnlineCheckAreIgnored();
     void exitDuringAnOperationSendsNothingMore_data();
     void exitDuringAnOperationSendsNothingMore();
+    void progressIsPaintedWhileRunningAndUnderABox();
 };
 
 // --- Whole chip, every block answered ---------------------------------------
@@ -806,6 +807,62 @@ void ChipOperationsTest::exitDuringAnOperationSendsNothingMore() {
     QCOMPARE(texts.last(), Texts::ExitQuestion);
     QVERIFY(!rig->link().port().isOpen());
     QVERIFY(rig->isHidden());
+}
+
+// --- What is painted ----------------------------------------------------------
+
+// Counts the paints of the bar and of the percentage button.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(const QList<QWidget *> &widgets) {
+        for (QWidget *w : widgets)
+            w->installEventFilter(this);
+    }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+void ChipOperationsTest::progressIsPaintedWhileRunningAndUnderABox() {
+    FormRig rig(steady());
+    constexpr int M24C16 = 3;
+    selectModel(rig, M24C16);  // 256 blocks
+    // Each block takes 2 ms, as over a slow line; block 200 is refused.
+    BoxFault slow = fault(BoxFault::Kind::Delay, BlockRead);
+    slow.value = 2;
+    slow.remaining = -1;
+    rig.box.addFault(slow);
+    rig.box.addFault(fault(BoxFault::Kind::WrongCode, BlockRead, 200));
+
+    auto *bar = rig.find<QProgressBar>("ProgressBar1");
+    auto *caption = rig.find<QPushButton>("Command3");
+    PaintCounter counter({bar, caption});
+    int atBox = -1, afterBox = -1;
+    rig.dialogs.onCall = [&](const ScriptedDialogs::Call &) {
+        // The box stays open a while: the display is still painted meanwhile.
+        atBox = counter.paints;
+        FormRig::pause(700);
+        afterBox = counter.paints;
+    };
+    QElapsedTimer clock;
+    clock.start();
+    start(rig, Read);
+    const qint64 ms = clock.elapsed();
+    rig.dialogs.onCall = nullptr;
+
+    QCOMPARE(rig.dialogs.messageTexts().size(), 2);  // the refusal and the hint
+    // Painted about every 80 ms while it ran (each time both widgets), not
+    // after every block.
+    const qint64 runMs = ms - 700;
+    const QString seen = QStringLiteral("%1 paints in %2 ms").arg(atBox).arg(runMs);
+    QVERIFY2(atBox / 2 >= runMs / 160, qPrintable(seen));
+    QVERIFY2(atBox / 2 <= runMs / 80 + 3, qPrintable(seen));
+    QVERIFY2(afterBox > atBox, qPrintable(QStringLiteral("%1 -> %2").arg(atBox).arg(afterBox)));
 }
 
 QTEST_MAIN(ChipOperationsTest)

@@ -130,6 +130,7 @@ int main(int argc, char *argv[]) {
     prctl(PR_SET_TIMERSLACK, 1UL);
 
     PtyServer server(box);
+    server.setPreciseTiming(options.wire);
     if (!server.open(error) ||
         (!options.log.isEmpty() && !server.openFrameLog(options.log, error))) {
         complain(error);

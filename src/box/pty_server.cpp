@@ -17,6 +17,8 @@ namespace {
 
 constexpr qint64 NanosPerSecond = 1000000000;
 constexpr qint64 HangupPauseNanos = 20000000;
+// Longer than a timer wakes late on a busy virtual machine.
+constexpr qint64 SpinNanos = 500000;
 
 qint64 monotonicNanos() {
     timespec now;
@@ -93,10 +95,22 @@ bool PtyServer::run(const std::function<bool()> &stopRequested, const sigset_t *
             output_.append(due->bytes);
             ++due;
         }
+        if (precise_ && due != pending_.begin())
+            watchUntil_ = now + SpinNanos;  // the next frame follows soon
         pending_.erase(pending_.begin(), due);
         flushOutput();
 
         qint64 waitNanos = pending_.empty() ? -1 : pending_.front().dueNanos - now;
+        if (precise_) {
+            // Sleep until shortly before the next event, then poll without
+            // sleeping until it is there.
+            if (waitNanos > SpinNanos)
+                waitNanos -= SpinNanos;
+            else if (waitNanos >= 0)
+                waitNanos = 0;
+            if (watchUntil_ > now)
+                waitNanos = 0;
+        }
         pollfd watch{master_, short(POLLIN | (output_.isEmpty() ? 0 : POLLOUT)), 0};
         if (quietUntil_ > now) {
             watch.fd = -1;

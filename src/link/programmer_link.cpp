@@ -132,6 +132,7 @@ bool ProgrammerLink::sendandread() {
         return false;
     }
 
+    emit frameSent();
     // Bytes alone change nothing here: the receive handler tells when a reply
     // is complete.
     waitUntil(*exchangeLoop_, exchangeWaiting_,

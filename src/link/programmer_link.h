@@ -65,6 +65,9 @@ signals:
     void lineError();
     // A flag changed; wakes the waits.
     void changed();
+    // A command frame has gone out and its reply is awaited: a moment when
+    // other work costs the exchange nothing, the bytes being on the line.
+    void frameSent();
 
 private:
     void MSComm1_OnComm(int code);

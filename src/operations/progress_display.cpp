@@ -9,13 +9,17 @@
 #include "windows/texts.h"
 
 namespace {
-constexpr int FrameMs = 80;
-}
+constexpr qint64 FrameMs = 80;
+constexpr int FallbackMs = 250;
+}  // namespace
 
 ProgressDisplay::ProgressDisplay(QProgressBar *bar, QPushButton *percentage, QLabel *heading)
-    : bar_(bar), percentage_(percentage), heading_(heading), frame_(new QTimer(this)) {
-    frame_->setInterval(FrameMs);
-    connect(frame_, &QTimer::timeout, this, &ProgressDisplay::paintNow);
+    : bar_(bar), percentage_(percentage), heading_(heading), fallback_(new QTimer(this)) {
+    fallback_->setInterval(FallbackMs);
+    connect(fallback_, &QTimer::timeout, this, [this] {
+        if (!sincePainted_.isValid() || sincePainted_.elapsed() >= FallbackMs)
+            paintNow();
+    });
 }
 
 ProgressDisplay::~ProgressDisplay() = default;
@@ -29,11 +33,19 @@ void ProgressDisplay::setPainting(bool on) {
 
 void ProgressDisplay::paintNow() {
     setPainting(true);
-    if (bar_)
-        bar_->repaint();
-    if (percentage_)
-        percentage_->repaint();
+    // Both in one pass over their panel: one flush to the screen, not two.
+    QWidget *panel = bar_ ? bar_->parentWidget() : nullptr;
+    if (panel && percentage_ && percentage_->parentWidget() == panel) {
+        panel->repaint(QRegion(bar_->geometry()) | percentage_->geometry());
+    } else {
+        if (bar_)
+            bar_->repaint();
+        if (percentage_)
+            percentage_->repaint();
+    }
     setPainting(false);
+    changed_ = false;
+    sincePainted_.start();
 }
 
 void ProgressDisplay::start() {
@@ -43,9 +55,11 @@ void ProgressDisplay::start() {
     heading_->setVisible(true);
     bar_->setValue(0);
     percentage_->setText(Texts::PercentStart);
-    // Painted by the frame timer from here on.
+    // From here on painted only between a frame and its reply.
     setPainting(false);
-    frame_->start();
+    changed_ = true;
+    sincePainted_.invalidate();
+    fallback_->start();
 }
 
 void ProgressDisplay::blockDone(qint32 block, qint32 blockCount) {
@@ -54,12 +68,21 @@ void ProgressDisplay::blockDone(qint32 block, qint32 blockCount) {
     const QString caption = ProgressText::caption(p);
     if (caption != percentage_->text())
         percentage_->setText(caption);
+    changed_ = true;
+}
+
+void ProgressDisplay::frameSent() {
+    if (!changed_ || !bar_ || !percentage_ || bar_->isHidden())
+        return;
+    if (!sincePainted_.isValid() || sincePainted_.elapsed() >= FrameMs)
+        paintNow();
 }
 
 void ProgressDisplay::hide() {
-    frame_->stop();
+    fallback_->stop();
     setPainting(true);
     bar_->setVisible(false);
     percentage_->setVisible(false);
     heading_->setVisible(false);
+    changed_ = false;
 }

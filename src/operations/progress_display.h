@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 
@@ -11,8 +12,9 @@ class QTimer;
 // ProgressBar1, the percentage button Command3 and its heading Label4.
 //
 // The bar and the caption take their new values after every block, but are
-// painted at most 12 times a second: a block over a fast link takes tens of
-// microseconds, and painting every one would cost more than the exchange.
+// painted at most 12 times a second, just after a command frame has gone out:
+// the reply is then still on the line, so painting delays nothing. When no
+// frames go out (a message box is open), a slow timer paints instead.
 class ProgressDisplay : public QObject {
     Q_OBJECT
 
@@ -26,6 +28,10 @@ public:
     void blockDone(qint32 block, qint32 blockCount);
     void hide();
 
+    // A frame went out and its reply is awaited: paints the new values if the
+    // last painting is long enough ago.
+    void frameSent();
+
 private:
     void setPainting(bool on);
     void paintNow();
@@ -33,5 +39,7 @@ private:
     QPointer<QProgressBar> bar_;
     QPointer<QPushButton> percentage_;
     QPointer<QLabel> heading_;
-    QTimer *frame_;
+    QElapsedTimer sincePainted_;  // valid while shown with painting held back
+    QTimer *fallback_;
+    bool changed_ = false;
 };

@@ -59,6 +59,7 @@ Form1::Form1(Dialogs &dialogs, SerialPort *port, const Timings &timings, QWidget
         Text1, QList<QAbstractButton *>{Command6, Command7, Command8, Command9, Command10},
         icoprate);
     progress_ = std::make_unique<ProgressDisplay>(ProgressBar1, Command3, Label4);
+    connect(link_, &ProgrammerLink::frameSent, progress_.get(), &ProgressDisplay::frameSent);
     search_ = std::make_unique<PortSearch>(*link_, *controls_, Text2);
     supervision_ = std::make_unique<OnlineSupervision>(
         *link_, *controls_, *search_, *progress_, dialogs_,
