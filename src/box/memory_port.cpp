@@ -1,6 +1,7 @@
 #include "box/memory_port.h"
 
 #include <QTimer>
+#include <algorithm>
 
 #include "box/box_core.h"
 
@@ -12,7 +13,12 @@ void MemoryPortBank::addSilentPort(int number) {
     ports_.insert(number, nullptr);
 }
 
-MemoryPort::MemoryPort(MemoryPortBank &bank, QObject *parent) : SerialPort(parent), bank_(bank) {}
+MemoryPort::MemoryPort(MemoryPortBank &bank, QObject *parent)
+    : SerialPort(parent), bank_(bank), delivery_(new QTimer(this)) {
+    delivery_->setSingleShot(true);
+    delivery_->setTimerType(Qt::PreciseTimer);
+    connect(delivery_, &QTimer::timeout, this, &MemoryPort::deliverDue);
+}
 
 MemoryPort::~MemoryPort() {
     if (open_)
@@ -22,6 +28,7 @@ MemoryPort::~MemoryPort() {
 bool MemoryPort::applySettings() {
     setReceiveThreshold(1);
     received_.clear();
+    taken_ = 0;
     return true;
 }
 
@@ -42,12 +49,14 @@ void MemoryPort::close() {
         ++session_;
         bank_.inUse_.remove(openNumber_);
         received_.clear();
+        taken_ = 0;
     }
     emit activity();
 }
 
 bool MemoryPort::clearBuffers() {
     received_.clear();
+    taken_ = 0;
     return open_;
 }
 
@@ -58,21 +67,38 @@ bool MemoryPort::write(const QByteArray &bytes) {
     BoxCore *box = bank_.box(openNumber_);
     if (!box)
         return true;
-    const quint64 session = session_;
     for (const BoxCore::Outgoing &reply : box->receive(bytes)) {
         const int ms = int((reply.delayMicros + 999) / 1000);
-        const QByteArray payload = reply.bytes;
-        QTimer::singleShot(ms, Qt::PreciseTimer, this,
-                           [this, payload, session] { arrive(payload, session); });
+        const InFlight item{QDeadlineTimer(ms, Qt::PreciseTimer), reply.bytes, session_};
+        // After everything due no later: equal delays keep their order.
+        auto place = std::upper_bound(inFlight_.begin(), inFlight_.end(), item,
+                                      [](const InFlight &a, const InFlight &b) {
+                                          return a.due.deadlineNSecs() < b.due.deadlineNSecs();
+                                      });
+        inFlight_.insert(place, item);
     }
+    if (!inFlight_.isEmpty())
+        delivery_->start(int(inFlight_.first().due.remainingTime()));
     return true;
 }
 
+void MemoryPort::deliverDue() {
+    while (!inFlight_.isEmpty() && inFlight_.first().due.hasExpired()) {
+        const InFlight item = inFlight_.takeFirst();
+        arrive(item.bytes, item.session);
+    }
+    if (!inFlight_.isEmpty() && !delivery_->isActive())
+        delivery_->start(int(inFlight_.first().due.remainingTime()));
+}
+
 int MemoryPort::takeByte() {
-    if (received_.isEmpty())
+    if (taken_ >= received_.size())
         return -1;
-    const int byte = quint8(received_.front());
-    received_.remove(0, 1);
+    const int byte = quint8(received_.at(taken_++));
+    if (taken_ == received_.size()) {
+        received_.clear();
+        taken_ = 0;
+    }
     return byte;
 }
 

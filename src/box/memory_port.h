@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QHash>
 #include <QList>
 #include <QMap>
@@ -9,6 +10,7 @@
 #include "link/serial_port.h"
 
 class BoxCore;
+class QTimer;
 
 // The serial ports of a test machine: which numbers exist and what answers on
 // each. A number that was never added cannot be opened.
@@ -52,7 +54,7 @@ public:
     // Drops the bytes received so far; replies still on the wire arrive later.
     bool clearBuffers() override;
     bool write(const QByteArray &bytes) override;
-    int bytesWaiting() const override { return int(received_.size()); }
+    int bytesWaiting() const override { return int(received_.size() - taken_); }
     int takeByte() override;
 
     // Bytes arriving unasked, at once (dropped while closed).
@@ -62,7 +64,21 @@ public:
     void raiseLineError();
 
 private:
+    struct InFlight {
+        QDeadlineTimer due;
+        QByteArray bytes;
+        quint64 session;
+    };
+
     void arrive(const QByteArray &bytes, quint64 session);
+    // Delivers the replies that are due, then waits for the next one.
+    void deliverDue();
+
+    // One timer for all replies in flight: a timer of its own per reply
+    // would post an event, and each posted event wakes the event loop
+    // through the kernel.
+    QTimer *delivery_;
+    QList<InFlight> inFlight_;  // by due time
 
     MemoryPortBank &bank_;
     int number_ = 1;
@@ -70,4 +86,5 @@ private:
     bool open_ = false;
     quint64 session_ = 0;  // bumped on close, so replies in flight are dropped
     QByteArray received_;
+    qsizetype taken_ = 0;  // bytes of received_ already taken
 };

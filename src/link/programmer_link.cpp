@@ -2,6 +2,7 @@
 
 #include <QEventLoop>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
 
@@ -83,12 +84,12 @@ void ProgrammerLink::setCommand(quint8 code, std::initializer_list<quint8> param
     }
 }
 
-void ProgrammerLink::setCommand(quint8 code, const QByteArray &parameters) {
+void ProgrammerLink::setCommand(quint8 code, QByteArrayView parameters) {
+    // In place: this runs before every block of an operation.
     CommandFrame.fill('\0', FrameSize);
-    CommandFrame[0] = static_cast<char>(code);
-    CommandFrame.replace(1, qMin<int>(parameters.size(), FrameSize - 1),
-                         parameters.left(FrameSize - 1));
-    CommandFrame.truncate(FrameSize);
+    char *frame = CommandFrame.data();
+    frame[0] = static_cast<char>(code);
+    std::copy_n(parameters.data(), qMin<qsizetype>(parameters.size(), FrameSize - 1), frame + 1);
 }
 
 void ProgrammerLink::waitUntil(QEventLoop &loop, bool &waiting, const std::function<bool()> &done) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QObject>
 #include <functional>
 
@@ -28,7 +29,7 @@ public:
 
     // Fills all twelve bytes: the code, the given parameters, zeros after them.
     void setCommand(quint8 code, std::initializer_list<quint8> parameters = {});
-    void setCommand(quint8 code, const QByteArray &parameters);
+    void setCommand(quint8 code, QByteArrayView parameters);
 
     // Sends CommandFrame and waits for the reply. True when a complete reply
     // arrived before the reply time-out; it is then in ReplyFrame[0..9].

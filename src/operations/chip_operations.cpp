@@ -1,5 +1,7 @@
 #include "operations/chip_operations.h"
 
+#include <algorithm>
+
 #include "chips/chip_catalogue.h"
 #include "chips/chip_state.h"
 #include "link/operation_controls.h"
@@ -47,7 +49,8 @@ ChipOperations::Recipe ChipOperations::readingRecipe(QByteArray &target) {
     r.blockCommand = BlockRead;
     r.prepare = [this, &target] { target = QByteArray((state_.BlockCount + 1) * BlockSize, '\0'); };
     r.takeReply = [this, &target](qint32 block) {
-        target.replace(block * BlockSize, BlockSize, link_.ReplyFrame.mid(1, BlockSize));
+        target.replace(block * BlockSize, BlockSize,
+                       QByteArrayView(link_.ReplyFrame.constData() + 1, BlockSize));
         return true;
     };
     return r;
@@ -150,14 +153,16 @@ void ChipOperations::run(const Recipe &recipe) {
         recipe.prepare();
     for (state_.BlockIndex = 0; state_.BlockIndex <= state_.BlockCount;) {
         const quint16 address = ChipCatalogue::blockAddress(state_.ChipCode, state_.BlockIndex);
-        QByteArray parameters;
-        parameters.append(static_cast<char>(address >> 8));
-        parameters.append(static_cast<char>(address & 0xFF));
+        char parameters[2 + BlockSize + 1] = {static_cast<char>(address >> 8),
+                                              static_cast<char>(address & 0xFF)};
+        qsizetype length = 2;
         if (recipe.blockData) {
-            parameters.append(recipe.blockData(state_.BlockIndex));
-            parameters.append('\xFF');
+            const QByteArray data = recipe.blockData(state_.BlockIndex);
+            std::copy_n(data.constData(), qMin<qsizetype>(data.size(), BlockSize), parameters + 2);
+            parameters[2 + BlockSize] = '\xFF';
+            length = sizeof parameters;
         }
-        link_.setCommand(recipe.blockCommand, parameters);
+        link_.setCommand(recipe.blockCommand, QByteArrayView(parameters, length));
         if (!exchange(BlockDone, recipe.blockNoAnswer, recipe.blockRefused))
             return;
         if (recipe.takeReply && !recipe.takeReply(state_.BlockIndex)) {

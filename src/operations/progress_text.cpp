@@ -1,7 +1,6 @@
 #include "operations/progress_text.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace ProgressText {
 
@@ -23,8 +22,19 @@ QString caption(double percent) {
     char text[32];
     int n = 0;
     text[n++] = ' ';
-    if (whole != 0 || fraction == 0)
-        n += std::snprintf(text + n, sizeof text - size_t(n), "%lld", whole);
+    if (whole != 0 || fraction == 0) {
+        char digits[24];
+        int count = 0;
+        unsigned long long rest = static_cast<unsigned long long>(whole < 0 ? -whole : whole);
+        do {
+            digits[count++] = char('0' + rest % 10);
+            rest /= 10;
+        } while (rest != 0);
+        if (whole < 0)
+            text[n++] = '-';
+        while (count > 0)
+            text[n++] = digits[--count];
+    }
     if (fraction != 0) {
         text[n++] = '.';
         text[n++] = char('0' + fraction / 10);
