@@ -76,6 +76,38 @@ private slots:
         QVERIFY2(clock.elapsed() >= 60, QByteArray::number(clock.elapsed()).constData());
     }
 
+    void repliesArriveInDueOrderAlsoInsideANestedWait() {
+        MemoryPort port(bank);
+        port.setPortNumber(3);
+        QVERIFY(port.applySettings());
+        QVERIFY(port.open());
+        // The first frame's reply comes last; the third's meanwhile, while
+        // the receiver of the second waits in an event loop of its own.
+        box.addFault({BoxFault::Kind::Delay, 0xFE, -1, 80, 1});
+        box.addFault({BoxFault::Kind::Delay, 0xFA, -1, 20, 1});
+        QList<quint8> order;
+        bool nested = false;
+        connect(&port, &SerialPort::notification, this, [&] {
+            while (port.bytesWaiting() >= 10) {
+                order << quint8(port.takeByte());
+                for (int i = 1; i < 10; ++i)
+                    port.takeByte();
+            }
+            if (order.size() == 1 && !nested) {
+                nested = true;
+                QEventLoop wait;
+                QTimer::singleShot(40, &wait, &QEventLoop::quit);
+                wait.exec();
+                QCOMPARE(order.size(), 2);
+            }
+        });
+        port.write(frame(0xFE));
+        port.write(frame(0xFC));
+        port.write(frame(0xFA));
+        QTRY_COMPARE_WITH_TIMEOUT(order.size(), 3, 2000);
+        QCOMPARE(order, (QList<quint8>{0xFB, 0xF9, 0xFD}));
+    }
+
     void closingDropsRepliesClearingDropsOnlyReceivedBytes() {
         MemoryPort port(bank);
         port.setPortNumber(3);

@@ -83,12 +83,18 @@ bool MemoryPort::write(const QByteArray &bytes) {
 }
 
 void MemoryPort::deliverDue() {
-    while (!inFlight_.isEmpty() && inFlight_.first().due.hasExpired()) {
-        const InFlight item = inFlight_.takeFirst();
-        arrive(item.bytes, item.session);
-    }
-    if (!inFlight_.isEmpty() && !delivery_->isActive())
+    if (inFlight_.isEmpty())
+        return;
+    if (!inFlight_.first().due.hasExpired()) {
         delivery_->start(int(inFlight_.first().due.remainingTime()));
+        return;
+    }
+    // One reply per timeout, the timer set again first: the receiver may wait
+    // in an event loop of its own, where the next reply must still arrive.
+    const InFlight item = inFlight_.takeFirst();
+    if (!inFlight_.isEmpty())
+        delivery_->start(int(inFlight_.first().due.remainingTime()));
+    arrive(item.bytes, item.session);
 }
 
 int MemoryPort::takeByte() {
