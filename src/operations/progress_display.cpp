@@ -9,7 +9,7 @@
 #include "windows/texts.h"
 
 namespace {
-constexpr qint64 FrameMs = 80;
+constexpr qint64 FrameMs = 125;
 constexpr int FallbackMs = 250;
 }  // namespace
 

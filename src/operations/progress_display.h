@@ -12,7 +12,7 @@ class QTimer;
 // ProgressBar1, the percentage button Command3 and its heading Label4.
 //
 // The bar and the caption take their new values after every block, but are
-// painted at most 12 times a second, just after a command frame has gone out:
+// painted at most 8 times a second, just after a command frame has gone out:
 // the reply is then still on the line, so painting delays nothing. When no
 // frames go out (a message box is open), a slow timer paints instead.
 class ProgressDisplay : public QObject {
