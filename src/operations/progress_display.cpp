@@ -55,7 +55,7 @@ void ProgressDisplay::start() {
     heading_->setVisible(true);
     bar_->setValue(0);
     percentage_->setText(Texts::PercentStart);
-    // From here on painted only between a frame and its reply.
+    // From here on painted between a frame and its reply, or by the slow timer.
     setPainting(false);
     changed_ = true;
     sincePainted_.invalidate();
