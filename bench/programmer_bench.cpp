@@ -52,13 +52,6 @@ double median(std::vector<double> values) {
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
 }
 
-double cpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
 // Times this process was switched out: each is a sleep and a wake-up.
 long contextSwitches() {
     rusage usage{};
@@ -289,20 +282,21 @@ int main(int argc, char *argv[]) {
             // The floor that the emulator and the kernel set: the reference
             // client's 1026 reads against the same wire-timed box.
             program.form->link().closePort();
-            const double referenceCpuBefore = cpuSeconds();
+            const double referenceCpuBefore = EmulatorProcess::ownCpuSeconds();
             const long referenceSwitchesBefore = contextSwitches();
             const double referenceSeconds = referenceExchanges(emulator.devicePath(), blocks + 2);
-            referenceCpu.push_back((cpuSeconds() - referenceCpuBefore) / referenceSeconds * 100);
+            referenceCpu.push_back((EmulatorProcess::ownCpuSeconds() - referenceCpuBefore) /
+                                   referenceSeconds * 100);
             referenceSwitches.push_back(double(contextSwitches() - referenceSwitchesBefore) /
                                         (blocks + 2));
             reference.push_back(referenceSeconds / readMin);
             program.form->search().PortNumber = 1;
             program.form->testport();
 
-            const double cpuBefore = cpuSeconds();
+            const double cpuBefore = EmulatorProcess::ownCpuSeconds();
             const long switchesBefore = contextSwitches();
             const double seconds = program.timed("Command6", Texts::ReadSucceeded);
-            cpu.push_back((cpuSeconds() - cpuBefore) / seconds * 100);
+            cpu.push_back((EmulatorProcess::ownCpuSeconds() - cpuBefore) / seconds * 100);
             switches.push_back(double(contextSwitches() - switchesBefore) / (blocks + 2));
             read.push_back(seconds / readMin);
             write.push_back(program.timed("Command7", Texts::WriteSucceeded) / writeMin);

@@ -11,12 +11,7 @@
 
 namespace {
 
-QByteArray pattern(int size) {
-    QByteArray bytes(size, '\0');
-    for (int i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 7 + 3) & 0xFF);
-    return bytes;
-}
+using TestFiles::pattern;
 
 using TestFiles::readFile;
 

@@ -9,6 +9,7 @@
 #include "box/emulator_options.h"
 #include "support/box_frames.h"
 #include "support/emulator_process.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -71,10 +72,7 @@ private:
     int fd_ = -1;
 };
 
-QByteArray readFile(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
-}
+using TestFiles::readFile;
 
 }  // namespace
 

@@ -15,9 +15,12 @@
 #include "chips/hex_view.h"
 #include "link/programmer_link.h"
 #include "support/form_rig.h"
+#include "support/test_files.h"
 #include "windows/texts.h"
 
 namespace {
+
+using TestFiles::pattern;
 
 // The texts exactly as the user reads them.
 const QString WriteConfirm =
@@ -66,14 +69,6 @@ BoxFault fault(BoxFault::Kind kind, int command, int block = -1) {
     return f;
 }
 
-// Bytes that differ from block to block and from the box's erased FFH.
-QByteArray pattern(int size, int seed) {
-    QByteArray bytes(size, '\0');
-    for (int i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 7 + seed) & 0xFF);
-    return bytes;
-}
-
 int blockUnit(int model) {
     return model >= M93C46 ? 4 : 8;
 }
@@ -88,9 +83,7 @@ FormRig::Options steady(int replyTimeout = 1000) {
 }
 
 void selectModel(FormRig &rig, int model) {
-    auto *combo = rig.find<QComboBox>("Combo1");
-    combo->setCurrentIndex(model);
-    emit combo->activated(model);
+    rig.chooseModel(model);
     rig.clearFrames();
 }
 

@@ -10,8 +10,11 @@
 
 #include "chips/hex_view.h"
 #include "support/form_rig.h"
+#include "support/test_files.h"
 
 namespace {
+
+using TestFiles::pattern;
 
 constexpr quint8 ChipSelect = 0xFA;
 
@@ -20,19 +23,6 @@ const QString EditPrompt = QStringLiteral(
 
 QComboBox *combo(const FormRig &rig) {
     return rig.find<QComboBox>("Combo1");
-}
-
-// Picks list index k in Combo1 as the user would.
-void chooseInCombo(FormRig &rig, int k) {
-    combo(rig)->setCurrentIndex(k);
-    rig->Combo1_Click();
-}
-
-QByteArray pattern(int size) {
-    QByteArray bytes(size, '\0');
-    for (int i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 13 + i / 256) & 0xFF);
-    return bytes;
 }
 
 QString cell(const FormRig &rig, int row, int column) {
@@ -179,7 +169,7 @@ void ChipsTest::comboSelectsOfflineWithoutSending() {
     FormRig rig(FormRig::patient());
     rig->gooffline();
     rig.clearFrames();
-    chooseInCombo(rig, index);
+    rig.chooseModel(index);
     const int capacity = rig->chip().ModelCapacity[code];
     QCOMPARE(combo(rig)->currentIndex(), code);
     QCOMPARE(rig->chip().ChipCode, code);
@@ -200,7 +190,7 @@ void ChipsTest::newAlwaysEndsWith24C02() {
     QCOMPARE(rig->chip().DataBuffer.size(), 512);
 
     for (int from : {1, 8, 9, 13, 0}) {
-        chooseInCombo(rig, from);
+        rig.chooseModel(from);
         rig->chip().DataBuffer[0] = '\x00';
         rig.clearFrames();
         rig.trigger("fnew");
@@ -217,7 +207,7 @@ void ChipsTest::newAlwaysEndsWith24C02() {
 
 void ChipsTest::nothingReplacesTheBufferDuringAnOperation() {
     FormRig rig(FormRig::patient());
-    chooseInCombo(rig, 4);
+    rig.chooseModel(4);
     ChipState &chip = rig->chip();
     chip.DataBuffer = pattern(4096);
     rig->hexView()->scrPage()->setValue(3);
@@ -285,7 +275,7 @@ void ChipsTest::actionsWhileTheBoxIsToldStayInForce() {
     rig.box.addFault(slow);
     QTimer::singleShot(10, &*rig, [&] {
         if (meanwhile == QLatin1String("combo"))
-            chooseInCombo(rig, 9);
+            rig.chooseModel(9);
         else
             rig.trigger("fopen");
     });
@@ -309,7 +299,7 @@ void ChipsTest::actionsWhileTheBoxIsToldStayInForce() {
 
 void ChipsTest::pagesOf24C512() {
     FormRig rig(FormRig::offline());
-    chooseInCombo(rig, 8);
+    rig.chooseModel(8);
     rig->chip().DataBuffer = pattern(65536);
     rig->showpage();
     QScrollBar *scroll = rig->hexView()->scrPage();
@@ -344,7 +334,7 @@ void ChipsTest::pagesOf24C512() {
     QCOMPARE(HexView::FormatAddress(0xABCDEF1), QStringLiteral("ABCDEF1"));
 
     // The 93C46: eight rows of bytes, eight empty rows, sixteen labels.
-    chooseInCombo(rig, 9);
+    rig.chooseModel(9);
     rig->chip().DataBuffer = pattern(128);
     rig->showpage();
     QCOMPARE(shownPage(rig), expectedPage(pattern(256), 0, 8));
@@ -374,7 +364,7 @@ void ChipsTest::editingInputs() {
     QFETCH(int, stored);
     QFETCH(bool, warned);
     FormRig rig(FormRig::offline());
-    chooseInCombo(rig, 1);
+    rig.chooseModel(1);
     ChipState &chip = rig->chip();
     chip.DataBuffer = pattern(512);
     rig->showpage();
@@ -414,7 +404,7 @@ void ChipsTest::editingInputs() {
 
 void ChipsTest::realDoubleClickEditsTheCell() {
     FormRig rig(FormRig::offline());
-    chooseInCombo(rig, 1);
+    rig.chooseModel(1);
     rig->hexView()->scrPage()->setValue(1);
     QTableView *grid = rig->hexView()->lstHex();
     rig.dialogs.inputs << QStringLiteral("3c");
@@ -432,7 +422,7 @@ void ChipsTest::realDoubleClickEditsTheCell() {
 
 void ChipsTest::doubleClickWithoutAByteChangesNothing() {
     FormRig rig(FormRig::offline());
-    chooseInCombo(rig, 9);
+    rig.chooseModel(9);
     ChipState &chip = rig->chip();
     rig.dialogs.inputs = QStringList(3, QStringLiteral("00"));
 
@@ -447,7 +437,7 @@ void ChipsTest::doubleClickWithoutAByteChangesNothing() {
     QCOMPARE(cell(rig, 10, 3), QString());
 
     // A page change drops the selection too.
-    chooseInCombo(rig, 1);
+    rig.chooseModel(1);
     selectCell(rig, 0, 0);
     rig->hexView()->scrPage()->setValue(1);
     rig->lstHex_DblClick();

@@ -15,6 +15,8 @@
 
 namespace {
 
+using TestFiles::pattern;
+
 const QString Filter = QStringLiteral("二进制文件(*.BIN)|*.BIN|所有文件(*.*)|*.*");
 
 // Online, with time-outs no loaded machine misses: the box answers at once.
@@ -25,20 +27,8 @@ FormRig::Options online() {
     return o;
 }
 
-QByteArray pattern(int size, int seed = 0) {
-    QByteArray bytes(size, '\0');
-    for (int i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 7 + seed + i / 251) & 0xFF);
-    return bytes;
-}
-
 using TestFiles::readFile;
 using TestFiles::writeFile;
-
-void choose(FormRig &rig, int k) {
-    rig.find<QComboBox>("Combo1")->setCurrentIndex(k);
-    rig->Combo1_Click();
-}
 
 // The window's picture of the buffer: page shown, a few cells, status.
 struct Snapshot {
@@ -130,7 +120,7 @@ void FileCommandsTest::loadFollowsTheSizeRule() {
     QFETCH(int, length);
     QFETCH(bool, loaded);
     FormRig rig(online());
-    choose(rig, model);
+    rig.chooseModel(model);
     const int capacity = rig->chip().ModelCapacity[model];
     rig->chip().DataBuffer = pattern(capacity, 99);
     rig->hexView()->scrPage()->setValue(rig->hexView()->scrPage()->maximum());
@@ -170,7 +160,7 @@ void FileCommandsTest::loadFollowsTheSizeRule() {
 void FileCommandsTest::sixtyFourKiBRoundTrip() {
     FormRig rig(online());
     const QString path = dir_.filePath(QStringLiteral("full.BIN"));
-    choose(rig, 8);
+    rig.chooseModel(8);
     rig->chip().DataBuffer = pattern(65536, 5);
     const QString status = rig->statusText();
     rig.dialogs.fileNames << path << path << path;
@@ -180,12 +170,12 @@ void FileCommandsTest::sixtyFourKiBRoundTrip() {
     QCOMPARE(rig->statusText(), status);
     QVERIFY(rig.dialogs.messages().isEmpty());
 
-    choose(rig, 8);
+    rig.chooseModel(8);
     rig.trigger("fopen");
     QCOMPARE(rig->chip().DataBuffer, pattern(65536, 5));
     QVERIFY(rig.dialogs.messages().isEmpty());
 
-    choose(rig, 7);
+    rig.chooseModel(7);
     rig.trigger("fopen");
     QCOMPARE(rig->chip().DataBuffer, QByteArray(32768, '\xFF'));
     QCOMPARE(rig.dialogs.messages().size(), 1);
@@ -202,7 +192,7 @@ void FileCommandsTest::saveWritesExactlyTheBuffer() {
     QVERIFY(rig.dialogs.messages().isEmpty());
 
     // 93C46: all 128 bytes, although the view shows a full page.
-    choose(rig, 9);
+    rig.chooseModel(9);
     rig->chip().DataBuffer = pattern(128, 2);
     rig.dialogs.fileNames << path;
     rig.click("Command2");
@@ -219,7 +209,7 @@ void FileCommandsTest::failedLoadKeepsTheBuffer_data() {
 void FileCommandsTest::failedLoadKeepsTheBuffer() {
     QFETCH(QString, path);
     FormRig rig(online());
-    choose(rig, 1);
+    rig.chooseModel(1);
     rig->chip().DataBuffer = pattern(512, 3);
     rig->hexView()->scrPage()->setValue(1);
     const Snapshot before = snapshot(rig);
@@ -238,7 +228,7 @@ void FileCommandsTest::failedLoadKeepsTheBuffer() {
 
 void FileCommandsTest::failedSaveKeepsTheOldFile() {
     FormRig rig(online());
-    choose(rig, 8);
+    rig.chooseModel(8);
     rig->chip().DataBuffer = pattern(65536, 4);
     const QString status = rig->statusText();
     QTemporaryDir own;

@@ -1,7 +1,5 @@
 // The real QSerialPort backend against box-emulator on a pseudo-terminal:
 // finding the box, a read, and the cable pulled while the program waits.
-#include <sys/resource.h>
-
 #include <QAbstractButton>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -25,13 +23,6 @@
 #include "windows/texts.h"
 
 namespace {
-
-double cpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval &t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
 
 // The program as the user starts it in online use, with the devices given on
 // its command line and an empty device folder, so that the machine's own
@@ -153,9 +144,9 @@ void SerialEndToEndTest::cablePulledDuringAWait() {
     QVERIFY(!program.isOnline());
 
     // One notification, then silence: no error flood, no busy processor.
-    const double before = cpuSeconds();
+    const double before = EmulatorProcess::ownCpuSeconds();
     FormRig::pause(1000);
-    const double spent = cpuSeconds() - before;
+    const double spent = EmulatorProcess::ownCpuSeconds() - before;
     QVERIFY2(spent < 0.2, qPrintable(QString("%1 s of CPU in 1 s").arg(spent)));
     QCOMPARE(lineErrors.count(), 1);
 
@@ -189,9 +180,9 @@ void SerialEndToEndTest::searchPassesOverABadDevice() {
     if (vanishes)
         QTimer::singleShot(150, &scope, [&] { bad.kill(); });
 
-    const double before = cpuSeconds();
+    const double before = EmulatorProcess::ownCpuSeconds();
     PtyProgram program({badBox, goodBox});
-    const double spent = cpuSeconds() - before;
+    const double spent = EmulatorProcess::ownCpuSeconds() - before;
     QCOMPARE(bad.isRunning(), !vanishes);
     QVERIFY(program.isOnline());
     QCOMPARE(program.form->search().PortNumber, 2);

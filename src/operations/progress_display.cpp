@@ -33,16 +33,9 @@ void ProgressDisplay::setPainting(bool on) {
 
 void ProgressDisplay::paintNow() {
     setPainting(true);
-    // Both in one pass over their panel: one flush to the screen, not two.
-    QWidget *panel = bar_ ? bar_->parentWidget() : nullptr;
-    if (panel && percentage_ && percentage_->parentWidget() == panel) {
-        panel->repaint(QRegion(bar_->geometry()) | percentage_->geometry());
-    } else {
-        if (bar_)
-            bar_->repaint();
-        if (percentage_)
-            percentage_->repaint();
-    }
+    // Both in one pass over the panel they share: one flush, not two.
+    if (bar_ && percentage_)
+        bar_->parentWidget()->repaint(QRegion(bar_->geometry()) | percentage_->geometry());
     setPainting(false);
     changed_ = false;
     sincePainted_.start();

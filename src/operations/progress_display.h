@@ -19,6 +19,7 @@ class ProgressDisplay : public QObject {
     Q_OBJECT
 
 public:
+    // The three share one parent panel.
     ProgressDisplay(QProgressBar *bar, QPushButton *percentage, QLabel *heading);
     ~ProgressDisplay() override;
 

@@ -44,6 +44,14 @@ void drawTitleBand(QPainter &painter, const QRectF &rect) {
     painter.fillRect(rect, gloss);
 }
 
+// Fills rect with the pale paper shade behind the windows' texts.
+void fillPaper(QPainter &painter, const QRectF &rect) {
+    QLinearGradient paper(rect.topLeft(), rect.bottomLeft());
+    paper.setColorAt(0.0, QColor(0xf6, 0xf9, 0xfc));
+    paper.setColorAt(1.0, QColor(0xdc, 0xe6, 0xf0));
+    painter.fillRect(rect, paper);
+}
+
 // Circuit-board traces: lines that run across area, bend once and end in a pad.
 void drawTraces(QPainter &painter, const QRectF &area, const QColor &color, int count) {
     painter.save();
@@ -122,10 +130,7 @@ QImage companyBackground() {
     QImage image = canvas(632, 420);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, 0, image.height());
-    sky.setColorAt(0.0, QColor(0xf6, 0xf9, 0xfc));
-    sky.setColorAt(1.0, QColor(0xdc, 0xe6, 0xf0));
-    painter.fillRect(image.rect(), sky);
+    fillPaper(painter, image.rect());
     drawTraces(painter, QRectF(300, 250, 332, 150), QColor(27, 108, 168, 28), 6);
     drawTitleBand(painter, QRectF(0, image.height() - 6, image.width(), 6));
     painter.end();
@@ -152,10 +157,7 @@ QImage startupBackground() {
     QPainter painter(&image);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
 
-    QLinearGradient paper(0, 0, 0, image.height());
-    paper.setColorAt(0.0, QColor(0xf6, 0xf9, 0xfc));
-    paper.setColorAt(1.0, QColor(0xdc, 0xe6, 0xf0));
-    painter.fillRect(image.rect(), paper);
+    fillPaper(painter, image.rect());
     drawTraces(painter, QRectF(0, 250, 497, 80), QColor(27, 108, 168, 24), 3);
 
     const QRectF band(0, 0, image.width(), 112);

@@ -26,24 +26,16 @@ void drawChip(QPainter &p) {
 }
 
 void drawArrow(QPainter &p, bool down, const QColor &color) {
+    // Drawn pointing down; pointing up it is mirrored about the middle row.
+    const auto y = [down](qreal v) { return down ? v : 32 - v; };
     QPainterPath path;
-    if (down) {
-        path.moveTo(13, 8);
-        path.lineTo(19, 8);
-        path.lineTo(19, 16);
-        path.lineTo(23, 16);
-        path.lineTo(16, 24);
-        path.lineTo(9, 16);
-        path.lineTo(13, 16);
-    } else {
-        path.moveTo(13, 24);
-        path.lineTo(19, 24);
-        path.lineTo(19, 16);
-        path.lineTo(23, 16);
-        path.lineTo(16, 8);
-        path.lineTo(9, 16);
-        path.lineTo(13, 16);
-    }
+    path.moveTo(13, y(8));
+    path.lineTo(19, y(8));
+    path.lineTo(19, y(16));
+    path.lineTo(23, y(16));
+    path.lineTo(16, y(24));
+    path.lineTo(9, y(16));
+    path.lineTo(13, y(16));
     path.closeSubpath();
     p.setPen(QPen(Qt::white, 1));
     p.setBrush(color);

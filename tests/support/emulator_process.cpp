@@ -1,5 +1,6 @@
 #include "support/emulator_process.h"
 
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <QDeadlineTimer>
@@ -52,6 +53,13 @@ void EmulatorProcess::kill() {
     process_.kill();
     process_.waitForFinished(5000);
     removeStaleLink();
+}
+
+double EmulatorProcess::ownCpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval &t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
 double EmulatorProcess::cpuSeconds() const {

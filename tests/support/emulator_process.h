@@ -31,6 +31,9 @@ public:
     // User plus system CPU time of the running emulator, or -1.
     double cpuSeconds() const;
 
+    // User plus system CPU time this process has used so far.
+    static double ownCpuSeconds();
+
 private:
     void removeStaleLink();
 

@@ -1,6 +1,7 @@
 #include "support/form_rig.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QTimer>
@@ -90,6 +91,11 @@ void FormRig::trigger(const char *name) const {
     QAction *a = action(name);
     Q_ASSERT_X(a, "FormRig::trigger", name);
     a->trigger();
+}
+
+void FormRig::chooseModel(int k) const {
+    find<QComboBox>("Combo1")->setCurrentIndex(k);
+    form->Combo1_Click();
 }
 
 bool FormRig::isOnline() const {

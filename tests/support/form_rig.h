@@ -55,6 +55,8 @@ public:
     QAction *action(const char *name) const;
     void click(const char *name) const;
     void trigger(const char *name) const;
+    // Picks list index k in Combo1 as the user would.
+    void chooseModel(int k) const;
 
     bool isOnline() const;
     bool isOffline() const;

@@ -4,6 +4,13 @@
 
 namespace TestFiles {
 
+QByteArray pattern(int size, int seed) {
+    QByteArray bytes(size, '\0');
+    for (int i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * 7 + seed + i / 251) & 0xFF);
+    return bytes;
+}
+
 bool writeFile(const QString &path, const QByteArray &bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();

@@ -7,6 +7,10 @@
 
 namespace TestFiles {
 
+// Bytes that differ from one 256-byte page to the next and from the box's
+// erased FFH fill; `seed` shifts them. A shorter one is a prefix of a longer.
+QByteArray pattern(int size, int seed = 0);
+
 bool writeFile(const QString &path, const QByteArray &bytes);
 // The file's bytes, or an empty array when it cannot be read.
 QByteArray readFile(const QString &path);
