@@ -1,4 +1,5 @@
 // Raw image files: the size rule, exact saves, and that no failure loses data.
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QFile>
@@ -51,7 +52,12 @@ private slots:
     void sixtyFourKiBRoundTrip();
     void saveCutsALongerFile();
     void unreadablePathsFail();
+    // The program ignores the file-size signal at start, as the user's
+    // program does: a save under a limit then fails instead of killing it.
+    void initTestCase() { BinFile::ignoreFileSizeSignal(); }
     void failedSaveKeepsTheOldFile();
+    void savesInAFolderTheUserMayNotWrite();
+    void fullDiskKeepsTheOldFile_data();
     void fullDiskKeepsTheOldFile();
 
 private:
@@ -123,7 +129,18 @@ void BinFileTest::failedSaveKeepsTheOldFile() {
     // A folder chosen as the file name.
     QVERIFY(!BinFile::save(dir_.path(), pattern(256)));
 
-    // A folder the user may not write into, holding a file the user may.
+    // A FIFO (or a device) is left as it is, not replaced by a file.
+    const QString fifo = dir_.filePath(QStringLiteral("pipe.bin"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(!BinFile::save(fifo, pattern(256)));
+    struct stat info {};
+    QCOMPARE(stat(QFile::encodeName(fifo).constData(), &info), 0);
+    QVERIFY(S_ISFIFO(info.st_mode));
+}
+
+void BinFileTest::savesInAFolderTheUserMayNotWrite() {
+    // A folder the user may not write into, holding a file the user may: no
+    // file can be made beside it, so it is written in place.
     const QString folder = openFolder(dir_, QStringLiteral("read-only"));
     QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                               QFileDevice::ExeOwner | QFileDevice::ReadOther |
@@ -132,24 +149,35 @@ void BinFileTest::failedSaveKeepsTheOldFile() {
     QVERIFY(TestFiles::writeFile(path, QByteArray(100, 'o')));
     QVERIFY(QFile::setPermissions(
         path, QFile::permissions(path) | QFileDevice::WriteOther | QFileDevice::ReadOther));
-    QVERIFY(asUnprivilegedUser([&] { return !BinFile::save(path, pattern(256)); }));
-    QCOMPARE(readFile(path), QByteArray(100, 'o'));
+    QVERIFY(asUnprivilegedUser([&] { return BinFile::save(path, pattern(256)); }));
+    QCOMPARE(readFile(path), pattern(256));
+}
+
+void BinFileTest::fullDiskKeepsTheOldFile_data() {
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<int>("oldSize");
+    QTest::addColumn<int>("newSize");
+    QTest::newRow("64 KiB over 300 bytes, full after 1000") << 1000 << 300 << 65536;
+    // Small enough to sit in the save's buffer: only the flush finds out.
+    QTest::newRow("256 bytes over 4 KiB, full after 100") << 100 << 4096 << 256;
 }
 
 void BinFileTest::fullDiskKeepsTheOldFile() {
-    // A file-size limit makes the disk "full" after 1000 bytes.
+    QFETCH(int, limit);
+    QFETCH(int, oldSize);
+    QFETCH(int, newSize);
     const QString path = dir_.filePath(QStringLiteral("full-disk.bin"));
-    QVERIFY(TestFiles::writeFile(path, QByteArray(300, 'k')));
+    QVERIFY(TestFiles::writeFile(path, pattern(oldSize, 9)));
 
     bool saved = true;
     {
-        const TestFiles::FileSizeLimit fullAfter(1000);
+        const TestFiles::FileSizeLimit fullAfter{rlim_t(limit)};
         QVERIFY(fullAfter.active());
-        saved = BinFile::save(path, pattern(65536));
+        saved = BinFile::save(path, pattern(newSize));
     }
 
     QVERIFY(!saved);
-    QCOMPARE(readFile(path), QByteArray(300, 'k'));
+    QCOMPARE(readFile(path), pattern(oldSize, 9));
     // No half-written temporary file is left beside it.
     QCOMPARE(QDir(dir_.path()).entryList({QStringLiteral("full-disk*")}, QDir::Files).size(), 1);
 }

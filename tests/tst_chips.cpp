@@ -1,11 +1,14 @@
 // Choosing a chip model, the paged hex view of the buffer and editing single
 // bytes in it.
+#include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
 #include <QTableView>
+#include <QTemporaryDir>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include "chips/hex_view.h"
@@ -17,6 +20,9 @@ namespace {
 using TestFiles::pattern;
 
 constexpr quint8 ChipSelect = 0xFA;
+
+const QString DiscardQuestion =
+    QStringLiteral("缓冲区中的数据已被修改，还没有保存或写入芯片，您确认要放弃这些修改吗？");
 
 const QString EditPrompt = QStringLiteral(
     "请输入一个十六进制数值，数值不应超过FFH！！\r\n\r\n这个数据只能是0－9或A－F或它们的组合！！");
@@ -61,6 +67,21 @@ void selectCell(FormRig &rig, int row, int column) {
                                             QItemSelectionModel::ClearAndSelect);
 }
 
+// Edits byte (row, column) of page `page` as the user does, by the input box.
+void editByte(FormRig &rig, int page, int row, int column, const char *value) {
+    rig->hexView()->scrPage()->setValue(page);
+    selectCell(rig, row, column);
+    rig.dialogs.inputs << QLatin1String(value);
+    rig->lstHex_DblClick();
+}
+
+void wheel(QWidget *widget, int delta) {
+    const QPointF at(widget->width() / 2, widget->height() / 2);
+    QWheelEvent event(at, widget->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &event);
+}
+
 }  // namespace
 
 class ChipsTest : public QObject {
@@ -72,6 +93,10 @@ private slots:
     void comboSelectsOfflineWithoutSending_data();
     void comboSelectsOfflineWithoutSending();
     void newAlwaysEndsWith24C02();
+    void wheelNeedsTheModelBoxFocused();
+    void unsavedEditsAskBeforeANewBuffer_data();
+    void unsavedEditsAskBeforeANewBuffer();
+    void savedOrWrittenEditsAskNothing();
     void nothingReplacesTheBufferDuringAnOperation();
     void actionsWhileTheBoxIsToldStayInForce_data();
     void actionsWhileTheBoxIsToldStayInForce();
@@ -205,6 +230,119 @@ void ChipsTest::newAlwaysEndsWith24C02() {
     }
 }
 
+void ChipsTest::wheelNeedsTheModelBoxFocused() {
+    FormRig rig(FormRig::patient());
+    rig.chooseModel(5);
+    rig->chip().DataBuffer = pattern(8192);
+    rig.clearFrames();
+
+    // The pointer rests on the box on its way to the grid: nothing changes.
+    QVERIFY(!combo(rig)->hasFocus());
+    wheel(combo(rig), -120);
+    wheel(combo(rig), 120);
+    QCOMPARE(combo(rig)->currentIndex(), 5);
+    QCOMPARE(rig->chip().ChipCode, 5);
+    QCOMPARE(rig->chip().DataBuffer, pattern(8192));
+    QVERIFY(rig.frames().isEmpty());
+
+    // Clicked into first, the box takes the wheel as a choice.
+    rig->activateWindow();
+    QApplication::setActiveWindow(rig.form.get());
+    combo(rig)->setFocus();
+    QTRY_VERIFY(combo(rig)->hasFocus());
+    wheel(combo(rig), -120);
+    QCOMPARE(combo(rig)->currentIndex(), 6);
+    QCOMPARE(rig->chip().ChipCode, 6);
+    QCOMPARE(rig.frames().value(0), FormRig::frame(ChipSelect, {6}));
+}
+
+void ChipsTest::unsavedEditsAskBeforeANewBuffer_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("discard");
+    for (const char *how : {"menu", "combo", "new"})
+        for (bool discard : {false, true})
+            QTest::addRow("%s, %s", how, discard ? "discard" : "keep") << how << discard;
+}
+
+void ChipsTest::unsavedEditsAskBeforeANewBuffer() {
+    QFETCH(QString, how);
+    QFETCH(bool, discard);
+    FormRig rig(FormRig::patient());
+    rig.chooseModel(1);
+    editByte(rig, 1, 2, 3, "5A");
+    const QByteArray edited = rig->chip().DataBuffer;
+    QCOMPARE(edited.at(256 + 2 * 16 + 3), '\x5A');
+    const QStringList pageBefore = shownPage(rig);
+    const QString status = rig->statusText();
+    rig.dialogs.clear();
+    rig.clearFrames();
+    rig.dialogs.answers = {discard ? Dialogs::Answer::Yes : Dialogs::Answer::No};
+
+    const auto choose = [&] {
+        if (how == "menu")
+            rig.trigger("C93c46");
+        else if (how == "combo")
+            rig.chooseModel(9);
+        else
+            rig.trigger("fnew");
+    };
+    choose();
+
+    const auto calls = rig.dialogs.messages();
+    QCOMPARE(calls.size(), 1);
+    QCOMPARE(calls[0].text, DiscardQuestion);
+    QCOMPARE(calls[0].title, QStringLiteral("询问信息"));
+    QCOMPARE(calls[0].icon, Dialogs::Icon::Question);
+    QCOMPARE(calls[0].buttons, Dialogs::Buttons::YesNo);
+    const int chosen = how == "new" ? 0 : 9;
+    if (!discard) {
+        // Model, buffer and view as they were; the box is not told.
+        QCOMPARE(rig->chip().ChipCode, 1);
+        QCOMPARE(combo(rig)->currentIndex(), 1);
+        QCOMPARE(rig->chip().DataBuffer, edited);
+        QCOMPARE(rig->hexView()->CurrentPage, 1);
+        QCOMPARE(shownPage(rig), pageBefore);
+        QCOMPARE(rig->statusText(), status);
+        QVERIFY(rig.frames().isEmpty());
+        return;
+    }
+    QCOMPARE(rig->chip().ChipCode, chosen);
+    QCOMPARE(combo(rig)->currentIndex(), chosen);
+    QCOMPARE(rig->chip().DataBuffer, QByteArray(rig->chip().ModelCapacity[chosen], '\xFF'));
+    QCOMPARE(rig.frames().value(0), FormRig::frame(ChipSelect, {quint8(chosen)}));
+    // The edits are gone: the next choice asks nothing.
+    rig.dialogs.clear();
+    choose();
+    QVERIFY(rig.dialogs.calls.isEmpty());
+}
+
+void ChipsTest::savedOrWrittenEditsAskNothing() {
+    FormRig rig(FormRig::patient());
+    QTemporaryDir dir;
+    for (const char *then : {"save", "write", "read", "open"}) {
+        rig.chooseModel(0);
+        editByte(rig, 0, 0, 0, "01");
+        rig.dialogs.clear();
+        if (QByteArray(then) == "save" || QByteArray(then) == "open")
+            rig.dialogs.fileNames << dir.filePath(QStringLiteral("saved.bin"));
+        if (QByteArray(then) == "save")
+            rig.trigger("fsave");
+        else if (QByteArray(then) == "write")
+            rig.click("Command7");
+        else if (QByteArray(then) == "read")
+            rig.click("Command6");
+        else
+            rig.trigger("fopen");
+        QCOMPARE(rig.dialogs.messages().size(), QByteArray(then) == "write"  ? 2
+                                                : QByteArray(then) == "read" ? 1
+                                                                             : 0);
+        rig.dialogs.clear();
+        rig.trigger("c2404");
+        QVERIFY2(rig.dialogs.calls.isEmpty(), then);
+        QCOMPARE(rig->chip().ChipCode, 1);
+    }
+}
+
 void ChipsTest::nothingReplacesTheBufferDuringAnOperation() {
     FormRig rig(FormRig::patient());
     rig.chooseModel(4);
@@ -273,7 +411,7 @@ void ChipsTest::actionsWhileTheBoxIsToldStayInForce() {
     slow.command = ChipSelect;
     slow.remaining = 1;
     rig.box.addFault(slow);
-    QTimer::singleShot(10, &*rig, [&] {
+    rig.afterFrames(1, [&] {
         if (meanwhile == QLatin1String("combo"))
             rig.chooseModel(9);
         else
@@ -355,6 +493,7 @@ void ChipsTest::editingInputs_data() {
     QTest::newRow("blank inside") << "a b" << -1 << true;
     QTest::newRow("sign") << "-1" << -1 << true;
     QTest::newRow("full-width digit") << "１" << -1 << true;
+    QTest::newRow("Latin-1 letter") << QStringLiteral("\u00e9") << -1 << true;
     QTest::newRow("only blanks") << "   " << -1 << false;
     QTest::newRow("cancel") << "" << -1 << false;
 }

@@ -362,7 +362,7 @@ private slots:
                             QStringLiteral("Name"), value));
         QCOMPARE(value, expected);
         QCOMPARE(registry.roots, QList<quint32>{0x80000002u});
-        QCOMPARE(registry.accessMasks, QList<quint32>{0x2003Fu});
+        QCOMPARE(registry.accessMasks, QList<quint32>{0x20019u});  // KEY_READ
         QCOMPARE(registry.offeredSizes, QList<quint32>{1024});
         QCOMPARE(registry.closes, 1);
         QCOMPARE(registry.strayCloses, 0);

@@ -1,7 +1,9 @@
 // The main window as the user meets it: every control with its caption and
 // tooltip, the tool buttons in order, the whole menu bar with its shortcuts,
 // the status bar, and which controls the online state locks.
+#include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,6 +58,7 @@ class LayoutTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void menuBarOffersNoMenuToHideTheToolBar();
     void controlsCarryTheirCaptionsAndTooltips();
     void toolButtonsInOrder();
     void headingsAndRowLabelsLineUpWithTheGrid();
@@ -290,8 +293,8 @@ void LayoutTest::lockedMenuShortcutsDoNothing() {
     QCOMPARE(rig.dialogs.calls.size(), 0);
     QVERIFY(rig.frames().isEmpty());
 
-    // The same keys work once the menu is enabled again.
-    rig->enableops();
+    // The same keys work once the box is online again.
+    rig->goonline();
     QTest::keyClick(&*rig, Qt::Key_F6);
     QCOMPARE(rig.dialogs.calls.size(), 1);
 }
@@ -342,10 +345,10 @@ void LayoutTest::offlineLocksOnlyTheOperations() {
     for (const char *item : {"fnew", "fopen", "fsave", "fquit", "ctest", "fabout"})
         QVERIFY2(rig.action(item)->isEnabled(), item);
 
-    // An operation ending while offline unlocks the controls, text unchanged.
+    // Offline wins: an operation ending while offline leaves them locked.
     rig->enableops();
-    QCOMPARE(state(operations), QStringLiteral("11111"));
-    QVERIFY(icoprate->menuAction()->isEnabled());
+    QCOMPARE(state(operations), QStringLiteral("00000"));
+    QVERIFY(!icoprate->menuAction()->isEnabled());
     QCOMPARE(text1->text(), QStringLiteral("脱机"));
 
     rig->goonline();
@@ -355,6 +358,25 @@ void LayoutTest::offlineLocksOnlyTheOperations() {
     QCOMPARE(state(operations), QStringLiteral("00000"));
     QVERIFY(!icoprate->menuAction()->isEnabled());
     QCOMPARE(state(others), QStringLiteral("1111"));
+}
+
+void LayoutTest::menuBarOffersNoMenuToHideTheToolBar() {
+    FormRig rig(FormRig::offline());
+    QMenuBar *bar = rig->menuBar();
+    bool popped = false;
+    QTimer::singleShot(0, bar, [&] {
+        if (QWidget *popup = QApplication::activePopupWidget()) {
+            popped = true;
+            popup->close();
+        }
+    });
+    // A right click on the bar beside the menus.
+    const QPoint at(bar->width() - 4, bar->height() / 2);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, bar->mapToGlobal(at));
+    QApplication::sendEvent(bar, &click);
+    FormRig::pause(10);
+    QVERIFY(!popped);
+    QVERIFY(rig->findChild<QToolBar *>(QStringLiteral("toolBar"))->isVisible());
 }
 
 void LayoutTest::statusBarShowsTheDateAndTime() {

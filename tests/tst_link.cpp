@@ -132,7 +132,7 @@ void LinkTest::lineErrorShowsOfflineAndTheWaitGoesOn() {
     ProgrammerLink &link = rig->link();
     QVERIFY(rig.isOnline());
     rig.box.addFault(fault(BoxFault::Kind::Delay, 40));
-    QTimer::singleShot(10, rig.port, [&] { rig.port->raiseLineError(); });
+    rig.afterFrames(1, [&] { rig.port->raiseLineError(); });
 
     link.setCommand(Test);
     QVERIFY(link.sendandread());
@@ -148,10 +148,12 @@ void LinkTest::exitDuringAWaitEndsItAtOnce() {
     FormRig rig;
     ProgrammerLink &link = rig->link();
     rig.box.addFault(fault(BoxFault::Kind::NoReply));
-    QTimer::singleShot(10, &link, [&] { link.requestQuit(); });
-
     QElapsedTimer clock;
-    clock.start();
+    rig.afterFrames(1, [&] {
+        clock.start();
+        link.requestQuit();
+    });
+
     link.setCommand(Test);
     QVERIFY(!link.sendandread());
     QVERIFY2(clock.elapsed() < rig.options.timings.replyTimeout / 2,
@@ -201,7 +203,7 @@ void LinkTest::secondExchangeIsRefusedWhileOneWaits() {
     ProgrammerLink &link = rig->link();
     rig.box.addFault(fault(BoxFault::Kind::Delay, 30));
     bool nested = true;
-    QTimer::singleShot(5, &link, [&] {
+    rig.afterFrames(1, [&] {
         link.setCommand(Read, {0, 0});
         nested = link.sendandread();
     });

@@ -1,5 +1,9 @@
 // The real QSerialPort backend against box-emulator on a pseudo-terminal:
 // finding the box, a read, and the cable pulled while the program waits.
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
 #include <QAbstractButton>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -62,6 +66,34 @@ QString startBox(EmulatorProcess &emulator, const QTemporaryDir &dir, const QStr
     return emulator.start(QStringList{"--link", link} + arguments) ? link : QString();
 }
 
+// Collects the warnings Qt prints about using a device that is not open.
+class NotOpenWarnings {
+public:
+    NotOpenWarnings() {
+        seen().clear();
+        previous_ = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+                if (text.contains(QLatin1String("not open")))
+                    seen() << text;
+                else if (previousHandler())
+                    previousHandler()(type, context, text);
+            });
+        previousHandler() = previous_;
+    }
+    ~NotOpenWarnings() { qInstallMessageHandler(previous_); }
+    static QStringList &seen() {
+        static QStringList warnings;
+        return warnings;
+    }
+
+private:
+    static QtMessageHandler &previousHandler() {
+        static QtMessageHandler handler = nullptr;
+        return handler;
+    }
+    QtMessageHandler previous_ = nullptr;
+};
+
 }  // namespace
 
 class SerialEndToEndTest : public QObject {
@@ -69,6 +101,7 @@ class SerialEndToEndTest : public QObject {
 
 private slots:
     void findsTheBoxPastDevicesThatCannotBeOpenedAndReads();
+    void lineSettingsOnTheDevice();
     void cablePulledDuringAWait_data();
     void cablePulledDuringAWait();
     void searchPassesOverABadDevice_data();
@@ -99,6 +132,33 @@ void SerialEndToEndTest::findsTheBoxPastDevicesThatCannotBeOpenedAndReads() {
     QVERIFY(program.isOnline());
 }
 
+void SerialEndToEndTest::lineSettingsOnTheDevice() {
+    int master = -1, slave = -1;
+    char name[256] = {};
+    QCOMPARE(openpty(&master, &slave, name, nullptr, nullptr), 0);
+    ::close(slave);
+    QTemporaryDir noDevices;
+    QtSerialPort port(PortNumbering({QString::fromLocal8Bit(name)}, noDevices.path()));
+    port.setPortNumber(1);
+    QVERIFY(port.applySettings());
+    QVERIFY(port.open());
+
+    // What the terminal itself holds: 57600 baud, 8 data bits, no parity,
+    // one stop bit, no flow control of either kind.
+    const int probe = ::open(name, O_RDWR | O_NOCTTY | O_NONBLOCK);
+    QVERIFY(probe >= 0);
+    termios settings{};
+    QCOMPARE(tcgetattr(probe, &settings), 0);
+    ::close(probe);
+    port.close();
+    ::close(master);
+    QCOMPARE(cfgetospeed(&settings), speed_t(B57600));
+    QCOMPARE(cfgetispeed(&settings), speed_t(B57600));
+    QCOMPARE(settings.c_cflag & CSIZE, tcflag_t(CS8));
+    QCOMPARE(settings.c_cflag & (PARENB | CSTOPB | CRTSCTS), tcflag_t(0));
+    QCOMPARE(settings.c_iflag & (IXON | IXOFF | IXANY), tcflag_t(0));
+}
+
 void SerialEndToEndTest::cablePulledDuringAWait_data() {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<int>("replyBytes");  // of block 5, before the cable goes
@@ -113,6 +173,7 @@ void SerialEndToEndTest::cablePulledDuringAWait() {
     EmulatorProcess emulator;
     const QString box = startBox(emulator, dir, "ttyBOX", {"--fault", fault});
     QVERIFY2(!box.isEmpty(), qPrintable(emulator.errorText()));
+    NotOpenWarnings warnings;
     PtyProgram program({box});
     QVERIFY(program.isOnline());
     ProgrammerLink &link = program.form->link();
@@ -157,6 +218,8 @@ void SerialEndToEndTest::cablePulledDuringAWait() {
     QVERIFY2(clock.elapsed() < 450, qPrintable(QString::number(clock.elapsed())));
     QVERIFY(!program.isOnline());
     QVERIFY(program.dialogs.calls.isEmpty());
+    // A dead port is never read.
+    QCOMPARE(NotOpenWarnings::seen(), QStringList());
 }
 
 void SerialEndToEndTest::searchPassesOverABadDevice_data() {

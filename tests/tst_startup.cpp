@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <csignal>
 
 #include "app/command_line.h"
 #include "app/single_instance.h"
@@ -66,6 +67,17 @@ void startProgram(QProcess &process, const QString &runtimeDir) {
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
     process.start(PROGRAMMER_PATH, {});
+}
+
+// Whether the process ignores `signal`, as /proc tells.
+bool ignoresSignal(qint64 pid, int signal) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("SigIgn:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
+    return false;
 }
 
 void killProgram(QProcess &process) {
@@ -255,8 +267,9 @@ void StartupTest::boxOnPortThree() {
     // What the window says while a silent port is being tried.
     const auto *notice = rig.find<QLineEdit>("Text2");
     QString noticeWhileTrying;
-    QTimer::singleShot(50, &*rig, [&] {
-        if (notice->isVisibleTo(&*rig) && rig.isOffline())
+    QObject::connect(&rig->link(), &ProgrammerLink::frameSent, &*rig, [&] {
+        if (silentPorts.contains(rig.port->portNumber()) && notice->isVisibleTo(&*rig) &&
+            rig.isOffline())
             noticeWhileTrying = notice->text();
     });
     rig->Form_Load();
@@ -455,6 +468,8 @@ void StartupTest::oneRunningCopyOfTheProgram() {
     QProcess first, second, third;
     startProgram(first, runtime.path());
     QTRY_COMPARE_WITH_TIMEOUT(lockOwner(lock), first.processId(), 10000);
+    // A user's file-size limit fails a save instead of killing the program.
+    QVERIFY(ignoresSignal(first.processId(), SIGXFSZ));
 
     // The second copy waits in its warning; the first keeps its lock.
     startProgram(second, runtime.path());

@@ -6,6 +6,7 @@
 #include <QTranslator>
 
 #include "app/command_line.h"
+#include "files/bin_file.h"
 #include "link/port_numbering.h"
 #include "link/qt_serial_port.h"
 #include "windows/form1.h"
@@ -17,6 +18,7 @@ Program::Program(const QStringList &arguments, const QString &lockPath)
     : translator_(std::make_unique<QTranslator>()),
       dialogs_(std::make_unique<QtDialogs>()),
       instance_(lockPath) {
+    BinFile::ignoreFileSizeSignal();
     QApplication::setApplicationName(QStringLiteral("eeprom-programmer"));
     // Qt's own buttons and file dialogs speak Chinese too.
     if (translator_->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),

@@ -14,7 +14,7 @@ void MemoryPortBank::addSilentPort(int number) {
 }
 
 MemoryPort::MemoryPort(MemoryPortBank &bank, QObject *parent)
-    : SerialPort(parent), bank_(bank), delivery_(new QTimer(this)) {
+    : SerialPort(parent), delivery_(new QTimer(this)), bank_(bank) {
     delivery_->setSingleShot(true);
     delivery_->setTimerType(Qt::PreciseTimer);
     connect(delivery_, &QTimer::timeout, this, &MemoryPort::deliverDue);

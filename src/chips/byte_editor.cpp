@@ -17,7 +17,8 @@ std::optional<quint8> ByteEditor::parseHexByte(const QString &text) {
     if (digits.isEmpty() || digits.size() > 2)
         return std::nullopt;
     for (const QChar c : digits)
-        if (!isxdigit(c.toLatin1()) || c.unicode() > 0x7F)
+        // ASCII first: isxdigit() of a negative char is undefined.
+        if (c.unicode() > 0x7F || !isxdigit(c.toLatin1()))
             return std::nullopt;
     return static_cast<quint8>(digits.toUInt(nullptr, 16));
 }
@@ -44,5 +45,6 @@ void ByteEditor::lstHex_DblClick() {
     if (view_.itemPosition(item) != position || position >= state_.DataBuffer.size())
         return;
     state_.DataBuffer[position] = static_cast<char>(*value);
+    state_.UnsavedEdits = true;
     view_.refreshItem(item);
 }

@@ -17,6 +17,8 @@ struct ChipState {
     qint32 VerifyPosition = 0;
     bool VerifyPassed = false;
     bool AutoMode = false;
+    // Byte edits that were neither saved nor written to the chip.
+    bool UnsavedEdits = false;
 
     // Set for as long as a chip operation runs; nothing may replace
     // DataBuffer meanwhile.

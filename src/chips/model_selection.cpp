@@ -7,6 +7,7 @@
 #include "chips/hex_view.h"
 #include "link/operation_controls.h"
 #include "link/programmer_link.h"
+#include "windows/dialogs.h"
 #include "windows/texts.h"
 
 namespace {
@@ -14,8 +15,13 @@ constexpr quint8 ChipSelect = 0xFA;
 }
 
 ModelSelection::ModelSelection(ChipState &state, QComboBox *chooser, HexView &view,
-                               ProgrammerLink &link, OperationControls &controls)
-    : state_(state), Combo1(chooser), view_(view), link_(link), controls_(controls) {}
+                               ProgrammerLink &link, OperationControls &controls, Dialogs &dialogs)
+    : state_(state),
+      Combo1(chooser),
+      view_(view),
+      link_(link),
+      controls_(controls),
+      dialogs_(dialogs) {}
 
 QString ModelSelection::statusText(int k) {
     const ChipModel &model = ChipCatalogue::model(k);
@@ -27,8 +33,18 @@ void ModelSelection::select(int k) {
     apply(k, statusText(k));
 }
 
+bool ModelSelection::mayDiscardEdits() {
+    if (!state_.UnsavedEdits)
+        return true;
+    const bool discard =
+        dialogs_.message(Texts::DiscardEditsQuestion, Texts::QuestionTitle, Dialogs::Icon::Question,
+                         Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
+    // An operation may have started while the question was open.
+    return discard && !state_.operationRunning();
+}
+
 void ModelSelection::apply(int k, const QString &status) {
-    if (state_.operationRunning()) {
+    if (state_.operationRunning() || !mayDiscardEdits()) {
         // The chooser may already show the new pick: put it back.
         Combo1->setCurrentIndex(state_.ChipCode);
         return;
@@ -36,6 +52,7 @@ void ModelSelection::apply(int k, const QString &status) {
     Combo1->setCurrentIndex(k);
     const qint32 capacity = state_.ModelCapacity.at(static_cast<size_t>(k));
     state_.DataBuffer = QByteArray(capacity, '\xFF');
+    state_.UnsavedEdits = false;
     view_.showpage();
     state_.BlockCount = ChipCatalogue::blockCount(capacity);
     state_.ChipCode = k;

@@ -5,6 +5,7 @@
 #include <functional>
 
 struct ChipState;
+class Dialogs;
 class HexView;
 class OperationControls;
 class ProgrammerLink;
@@ -15,11 +16,12 @@ class QComboBox;
 class ModelSelection {
 public:
     ModelSelection(ChipState &state, QComboBox *chooser, HexView &view, ProgrammerLink &link,
-                   OperationControls &controls);
+                   OperationControls &controls, Dialogs &dialogs);
 
     std::function<void(const QString &)> setStatus = [](const QString &) {};
 
-    // Selects model k; ignored while a chip operation runs.
+    // Selects model k; ignored while a chip operation runs, and when the user
+    // keeps byte edits that a new buffer would discard.
     void select(int k);
     void Combo1_Click();
     void fnew_Click();
@@ -30,10 +32,12 @@ public:
 
 private:
     void apply(int k, const QString &status);
+    bool mayDiscardEdits();
 
     ChipState &state_;
     QPointer<QComboBox> Combo1;
     HexView &view_;
     ProgrammerLink &link_;
     OperationControls &controls_;
+    Dialogs &dialogs_;
 };

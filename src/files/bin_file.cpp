@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <csignal>
 
 namespace BinFile {
 
@@ -29,18 +30,31 @@ LoadResult load(const QString &path, qint32 capacity) {
 }
 
 bool save(const QString &path, const QByteArray &data) {
+    // A FIFO or a device is not an image file: never replace it with one.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return false;
     // Written beside the old file and renamed over it only when complete, so
-    // a failure (full disk, no permission) leaves the old file as it was.
+    // a failure (full disk, no permission) leaves the old file as it was. In
+    // a folder the user may not write, a writable file is written in place.
     QSaveFile file(path);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    // A write that hits a full disk may come back short without an error.
-    if (file.write(data) != data.size()) {
+    // QSaveFile buffers: write() may report every byte taken while the disk
+    // takes fewer, and commit() does not say so. Check the flush too.
+    if (file.write(data) != data.size() || !file.flush() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
         file.commit();
         return false;
     }
     return file.commit();
+}
+
+void ignoreFileSizeSignal() {
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 }  // namespace BinFile

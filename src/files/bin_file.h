@@ -20,4 +20,8 @@ LoadResult load(const QString &path, qint32 capacity);
 // Replaces the file with exactly `data`, or leaves it untouched and says so.
 bool save(const QString &path, const QByteArray &data);
 
+// A file-size limit (ulimit -f) must fail a save, not kill the program: the
+// kernel's SIGXFSZ ends a process by default. Called once at start.
+void ignoreFileSizeSignal();
+
 }  // namespace BinFile

@@ -29,6 +29,7 @@ void FileCommands::fopen_Click() {
             break;
     }
     state_.DataBuffer = loaded.buffer;
+    state_.UnsavedEdits = false;
     showpage();
     setStatus(Texts::EditingStatus + path + Texts::FileSizeStatus + QLatin1Char(' ') +
               QString::number(loaded.length) + Texts::Bytes);
@@ -42,6 +43,8 @@ void FileCommands::fsave_Click() {
     const QString path = dialogs_.saveFile(Texts::SaveTitle, Texts::FileFilter, options);
     if (path.isEmpty())
         return;
-    if (!BinFile::save(path, state_.DataBuffer))
+    if (BinFile::save(path, state_.DataBuffer))
+        state_.UnsavedEdits = false;
+    else
         dialogs_.warning(Texts::SaveFailedBegin + path + Texts::SaveFailedEnd);
 }

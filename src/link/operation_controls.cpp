@@ -29,7 +29,9 @@ void OperationControls::disableops() {
 }
 
 void OperationControls::enableops() {
-    setOperationsEnabled(true);
+    // Offline wins: an operation that ends after the link was lost (a line
+    // error under a write) must not offer the operations again.
+    setOperationsEnabled(online_);
 }
 
 void OperationControls::showIndicator(bool online) {
@@ -39,23 +41,17 @@ void OperationControls::showIndicator(bool online) {
 }
 
 void OperationControls::goonline() {
+    online_ = true;
     showIndicator(true);
     enableops();
     indicator_->setText(Texts::Online);
 }
 
 void OperationControls::gooffline() {
+    online_ = false;
     showIndicator(false);
     disableops();
     indicator_->setText(Texts::Offline);
-}
-
-bool OperationControls::isOnline() const {
-    return indicator_->text() == Texts::Online;
-}
-
-bool OperationControls::isOffline() const {
-    return indicator_->text() == Texts::Offline;
 }
 
 bool OperationControls::operationsEnabled() const {

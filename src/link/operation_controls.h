@@ -19,9 +19,8 @@ public:
     void goonline();
     void gooffline();
 
-    // The indicator's text is the authoritative online state.
-    bool isOnline() const;
-    bool isOffline() const;
+    bool isOnline() const { return online_; }
+    bool isOffline() const { return !online_; }
     // Command6 stands for the five: a running operation disables it.
     bool operationsEnabled() const;
 
@@ -32,4 +31,5 @@ private:
     QPointer<QLineEdit> indicator_;
     QList<QAbstractButton *> buttons_;
     QPointer<QMenu> menu_;
+    bool online_ = false;
 };

@@ -8,18 +8,6 @@ namespace {
 
 constexpr int WokenUp = 1;
 
-// Counts the nesting of a wait for as long as it lives.
-class DepthGuard {
-public:
-    explicit DepthGuard(int &depth) : depth_(depth) { ++depth_; }
-    ~DepthGuard() { --depth_; }
-    DepthGuard(const DepthGuard &) = delete;
-    DepthGuard &operator=(const DepthGuard &) = delete;
-
-private:
-    int &depth_;
-};
-
 QTimer *makeTimer(QObject *parent, const char *name, int interval) {
     auto *timer = new QTimer(parent);
     timer->setObjectName(QLatin1String(name));
@@ -37,40 +25,50 @@ ProgrammerLink::ProgrammerLink(SerialPort *port, const Timings &timings, QObject
       ReplyFrame(ReplyBufferSize, '\0'),
       Timer1(makeTimer(this, "Timer1", timings.replyTimeout)),
       Timer4(makeTimer(this, "Timer4", timings.receiveTimeout)),
-      receiveLater_(makeTimer(this, "receiveLater", 0)),
-      exchangeLoop_(new QEventLoop(this)),
-      receiveLoop_(new QEventLoop(this)) {
+      exchangeLoop_(new QEventLoop(this)) {
     // exit() wakes the event dispatcher through the kernel even for a loop
-    // that is not running: only wake a loop that waits. (isRunning() cannot
-    // tell: it says true for a loop that has never run.)
+    // that is not running: only wake the loop while it waits.
     connect(this, &ProgrammerLink::changed, exchangeLoop_, [this] {
         if (exchangeWaiting_)
             exchangeLoop_->exit(WokenUp);
-    });
-    const auto wakeReceive = [this] {
-        if (receiveWaiting_)
-            receiveLoop_->exit(WokenUp);
-    };
-    connect(this, &ProgrammerLink::changed, receiveLoop_, wakeReceive);
-    connect(MSComm1, &SerialPort::activity, receiveLoop_, wakeReceive);
-    receiveLater_->setSingleShot(true);
-    connect(receiveLater_, &QTimer::timeout, this, [this] {
-        // The bytes may have been flushed, or the port closed, meanwhile.
-        if (MSComm1->receiveThreshold() > 0 && MSComm1->isOpen() && MSComm1->bytesWaiting() > 0)
-            receive();
     });
     MSComm1->setObjectName(QStringLiteral("MSComm1"));
     if (!MSComm1->parent())
         MSComm1->setParent(this);
     connect(MSComm1, &SerialPort::notification, this, &ProgrammerLink::MSComm1_OnComm);
+    // While a reply is incomplete the receive threshold is 0: the port then
+    // tells of further bytes, and of its closing, only through activity().
+    connect(MSComm1, &SerialPort::activity, this, [this] {
+        if (state_ != State::Receiving && state_ != State::ReceivingReply)
+            return;
+        if (MSComm1->isOpen())
+            takeBytes();
+        else
+            receiveFailed();
+    });
     connect(Timer1, &QTimer::timeout, this, [this] {
+        Timer1->stop();
         ReplyTimedOut = true;
-        emit changed();
+        // A reply already under way is still waited for.
+        setState(state_ == State::WaitingForReply ? State::Settled : state_);
     });
     connect(Timer4, &QTimer::timeout, this, [this] {
         ReceiveTimedOut = true;
-        emit changed();
+        if (state_ == State::Receiving || state_ == State::ReceivingReply)
+            receiveFailed();
+        else
+            emit changed();
     });
+}
+
+bool ProgrammerLink::busy() const {
+    return state_ == State::WaitingForReply || state_ == State::ReceivingReply ||
+           state_ == State::Settled;
+}
+
+void ProgrammerLink::setState(State state) {
+    state_ = state;
+    emit changed();
 }
 
 void ProgrammerLink::setCommand(quint8 code, std::initializer_list<quint8> parameters) {
@@ -92,34 +90,16 @@ void ProgrammerLink::setCommand(quint8 code, QByteArrayView parameters) {
     std::copy_n(parameters.data(), qMin<qsizetype>(parameters.size(), FrameSize - 1), frame + 1);
 }
 
-void ProgrammerLink::waitUntil(QEventLoop &loop, bool &waiting, const std::function<bool()> &done) {
-    // Neither wait nests in itself (the guards in sendandread and the receive
-    // threshold see to it); should one ever do so, it gets a loop of its own
-    // rather than a refused exec().
-    if (waiting) {
-        QEventLoop own;
-        connect(this, &ProgrammerLink::changed, &own, [&own] { own.exit(WokenUp); });
-        connect(MSComm1, &SerialPort::activity, &own, [&own] { own.exit(WokenUp); });
-        while (!done())
-            if (own.exec() != WokenUp)
-                QuitRequested = true;
-        return;
-    }
-    waiting = true;
-    while (!done()) {
-        // Once the application leaves its event loop every exec() returns at
-        // once; treat that as the exit so the wait cannot spin.
-        if (loop.exec() != WokenUp)
-            QuitRequested = true;
-    }
-    waiting = false;
-}
-
 bool ProgrammerLink::sendandread() {
     // One exchange at a time: a nested one would flush the reply of the outer.
-    if (busy() || QuitRequested)
+    if (!mayExchange())
         return false;
-    DepthGuard guard(exchangeDepth_);
+    if (state_ == State::Receiving) {
+        // Bytes nobody asked for: the flush below drops them.
+        Timer4->stop();
+        MSComm1->setReceiveThreshold(1);
+        state_ = State::Idle;
+    }
 
     Timer1->start();
     if (!MSComm1->isOpen() || !MSComm1->clearBuffers()) {
@@ -132,18 +112,27 @@ bool ProgrammerLink::sendandread() {
         Timer1->stop();
         return false;
     }
-
+    state_ = State::WaitingForReply;
     emit frameSent();
-    // Bytes alone change nothing here: the receive handler tells when a reply
-    // is complete.
-    waitUntil(*exchangeLoop_, exchangeWaiting_,
-              [this] { return (ReplyValid && ReplyArrived) || ReplyTimedOut || QuitRequested; });
 
+    exchangeWaiting_ = true;
+    while (state_ != State::Settled && !QuitRequested) {
+        // Once the application leaves its event loop every exec() returns at
+        // once; treat that as the exit so the wait cannot spin.
+        if (exchangeLoop_->exec() != WokenUp)
+            QuitRequested = true;
+    }
+    exchangeWaiting_ = false;
+
+    Timer1->stop();
     if (QuitRequested) {
         closePort();
+        Timer4->stop();
+        MSComm1->setReceiveThreshold(1);
+        state_ = State::Idle;
         return false;
     }
-    Timer1->stop();
+    state_ = State::Idle;
     return !ReplyTimedOut;
 }
 
@@ -156,47 +145,43 @@ void ProgrammerLink::MSComm1_OnComm(int code) {
         ReplyValid = false;
         return;
     }
-    // Usually the whole reply is there at once and nothing needs waiting for.
-    // Otherwise wait from the event loop: the port may be inside its own read
-    // handling now, where it would not tell of the rest.
-    if (MSComm1->bytesWaiting() < ReplySize) {
-        receiveLater_->start();
-        return;
-    }
-    receiveLater_->stop();
-    receive();
+    if (MSComm1->isOpen())
+        takeBytes();
 }
 
-void ProgrammerLink::receive() {
-    ReplyValid = false;
-    ReceiveTimedOut = false;
-    ReplyArrived = true;
-    MSComm1->setReceiveThreshold(0);
-    const auto rest = [this] {
-        // A closed port brings no more bytes: no point waiting the full time.
-        return QuitRequested || MSComm1->bytesWaiting() >= ReplySize || ReceiveTimedOut ||
-               !MSComm1->isOpen();
-    };
-    // The receive time-out runs only while there is something to wait for;
-    // mostly the reply is whole already.
-    if (!rest()) {
-        Timer4->start();
-        DepthGuard guard(receiveDepth_);
-        waitUntil(*receiveLoop_, receiveWaiting_, rest);
-    }
-    Timer4->stop();
-    if (QuitRequested) {
-        closePort();
-        emit changed();
+void ProgrammerLink::takeBytes() {
+    // The exchange is decided; whatever follows is dropped by the next flush.
+    if (state_ == State::Settled)
         return;
-    }
     if (MSComm1->bytesWaiting() >= ReplySize) {
         for (int i = 0; i < ReplySize; ++i)
             ReplyFrame[i] = static_cast<char>(MSComm1->takeByte());
+        ReplyArrived = true;
         ReplyValid = true;
+        Timer4->stop();
+        MSComm1->setReceiveThreshold(1);
+        const bool asked = state_ == State::WaitingForReply || state_ == State::ReceivingReply;
+        setState(asked ? State::Settled : State::Idle);
+        return;
     }
+    if (state_ == State::Idle || state_ == State::WaitingForReply) {
+        // The first bytes of a reply: the rest has the receive time-out to come.
+        ReplyArrived = true;
+        ReplyValid = false;
+        ReceiveTimedOut = false;
+        MSComm1->setReceiveThreshold(0);
+        Timer4->start();
+        setState(state_ == State::Idle ? State::Receiving : State::ReceivingReply);
+    }
+}
+
+void ProgrammerLink::receiveFailed() {
+    Timer4->stop();
     MSComm1->setReceiveThreshold(1);
-    emit changed();
+    if (state_ == State::ReceivingReply)
+        setState(ReplyTimedOut ? State::Settled : State::WaitingForReply);
+    else
+        setState(State::Idle);
 }
 
 void ProgrammerLink::requestQuit() {

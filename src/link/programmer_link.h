@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QObject>
-#include <functional>
 
 #include "link/serial_port.h"
 #include "link/timings.h"
@@ -12,9 +11,11 @@ class QEventLoop;
 class QTimer;
 
 // One exchange with the programmer box: a 12-byte command frame out, a
-// 10-byte reply back, within the reply time-out. Waits run a local event loop
-// woken by the port, the timers and the exit, so the window stays alive and
-// nothing spins.
+// 10-byte reply back, within the reply time-out. The link is in one explicit
+// state; bytes accumulate in the port and a reply is taken only when whole.
+// The wait for a reply runs a local event loop woken by the port, the timers
+// and the exit, so the window stays alive and nothing spins; nothing else
+// ever waits inside the link.
 class ProgrammerLink : public QObject {
     Q_OBJECT
 
@@ -22,6 +23,14 @@ public:
     static constexpr int FrameSize = 12;
     static constexpr int ReplySize = 10;
     static constexpr int ReplyBufferSize = 1201;
+
+    enum class State {
+        Idle,             // no exchange; bytes that come are taken as a reply
+        Receiving,        // bytes nobody asked for are in; the rest is awaited
+        WaitingForReply,  // a frame went out, nothing of its reply is in yet
+        ReceivingReply,   // part of the reply is in, the rest is awaited
+        Settled,          // the exchange is decided; its caller has yet to take it
+    };
 
     ProgrammerLink(SerialPort *port, const Timings &timings, QObject *parent = nullptr);
 
@@ -33,13 +42,17 @@ public:
 
     // Sends CommandFrame and waits for the reply. True when a complete reply
     // arrived before the reply time-out; it is then in ReplyFrame[0..9].
-    // Refuses (False, nothing sent) while another exchange is waiting.
+    // Refuses (False, nothing sent) unless mayExchange().
     bool sendandread();
 
     quint8 replyCode() const { return static_cast<quint8>(ReplyFrame.at(0)); }
 
-    // An exchange or a receive wait is in progress.
-    bool busy() const { return exchangeDepth_ > 0 || receiveDepth_ > 0; }
+    State state() const { return state_; }
+    // An exchange is under way, from its frame until its caller has the
+    // result. Bytes nobody asked for do not count: the next exchange drops them.
+    bool busy() const;
+    // The one question before any exchange: nothing under way, not leaving.
+    bool mayExchange() const { return !busy() && !QuitRequested; }
 
     // The exit was confirmed: every wait ends at its next check.
     void requestQuit();
@@ -64,7 +77,7 @@ public:
 signals:
     // The port reported a communication error.
     void lineError();
-    // A flag changed; wakes the waits.
+    // The state or a flag changed; wakes the wait.
     void changed();
     // A command frame has gone out and its reply is awaited: a moment when
     // other work costs the exchange nothing, the bytes being on the line.
@@ -72,19 +85,13 @@ signals:
 
 private:
     void MSComm1_OnComm(int code);
-    void receive();
-    // Runs `loop` until `done` holds. The exchange's loop wakes when a flag
-    // changes, the receive loop also when bytes arrive.
-    void waitUntil(QEventLoop &loop, bool &waiting, const std::function<bool()> &done);
+    // Bytes are waiting: take a whole reply, or start or go on waiting for one.
+    void takeBytes();
+    // The rest of a started reply did not come (time-out or closed port).
+    void receiveFailed();
+    void setState(State state);
 
-    // Brings a reply that is not yet whole back from the event loop, where
-    // waiting for its rest is safe.
-    QTimer *const receiveLater_;
-    // Made once: an exchange runs thousands of times in a row.
-    QEventLoop *const exchangeLoop_;
-    QEventLoop *const receiveLoop_;
+    QEventLoop *const exchangeLoop_;  // made once: an exchange runs thousands of times
     bool exchangeWaiting_ = false;
-    bool receiveWaiting_ = false;
-    int exchangeDepth_ = 0;
-    int receiveDepth_ = 0;
+    State state_ = State::Idle;
 };

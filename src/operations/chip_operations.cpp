@@ -69,6 +69,7 @@ ChipOperations::Recipe ChipOperations::readRecipe() {
     r.successText = Texts::ReadSucceeded;
     r.commit = [this] {
         state_.DataBuffer = readBuffer_;
+        state_.UnsavedEdits = false;
         readBuffer_.clear();
         showpage();
     };
@@ -87,6 +88,7 @@ ChipOperations::Recipe ChipOperations::writeRecipe() {
     r.blockData = [this](qint32 block) {
         return state_.DataBuffer.mid(block * BlockSize, BlockSize);
     };
+    r.commit = [this] { state_.UnsavedEdits = false; };
     return r;
 }
 
@@ -96,6 +98,7 @@ ChipOperations::Recipe ChipOperations::eraseRecipe() {
     r.blockRefused = r.blockNoAnswer;
     r.successText = Texts::EraseSucceeded;
     r.blockData = [](qint32) { return QByteArray(BlockSize, '\xFF'); };
+    r.commit = nullptr;
     return r;
 }
 
@@ -118,6 +121,7 @@ ChipOperations::Recipe ChipOperations::verifyRecipe() {
             const auto chip = static_cast<quint8>(state_.VerifyBuffer.at(state_.VerifyPosition));
             const auto pc = static_cast<quint8>(state_.DataBuffer.at(state_.VerifyPosition));
             if (chip != pc) {
+                progress_.paintPending();
                 dialogs_.warning(differenceReport(state_.VerifyPosition, pc, chip));
                 state_.VerifyPassed = false;
                 return false;
@@ -131,7 +135,7 @@ ChipOperations::Recipe ChipOperations::verifyRecipe() {
 
 // --- The shared sequence --------------------------------------------------
 
-void ChipOperations::run(const Recipe &recipe) {
+bool ChipOperations::run(const Recipe &recipe) {
     OperationScope running(state_);
     link_.port().clearBuffers();
     if (recipe.disableBeforeProgress) {
@@ -144,10 +148,10 @@ void ChipOperations::run(const Recipe &recipe) {
 
     link_.setCommand(recipe.openCommand);
     if (!exchange(recipe.openReply, recipe.openFailed, recipe.openRefused))
-        return;
+        return false;
     link_.setCommand(ChipSelect, {static_cast<quint8>(state_.ChipCode)});
     if (!exchange(ChipSelected, recipe.openFailed, recipe.openRefused))
-        return;
+        return false;
 
     if (recipe.prepare)
         recipe.prepare();
@@ -164,10 +168,10 @@ void ChipOperations::run(const Recipe &recipe) {
         }
         link_.setCommand(recipe.blockCommand, QByteArrayView(parameters, length));
         if (!exchange(BlockDone, recipe.blockNoAnswer, recipe.blockRefused))
-            return;
+            return false;
         if (recipe.takeReply && !recipe.takeReply(state_.BlockIndex)) {
             finish();
-            return;
+            return false;
         }
         ++state_.BlockIndex;
         progress_.blockDone(state_.BlockIndex - 1, state_.BlockCount);
@@ -180,6 +184,7 @@ void ChipOperations::run(const Recipe &recipe) {
     if (!success.isEmpty())
         dialogs_.information(success);
     finish();
+    return true;
 }
 
 bool ChipOperations::exchange(quint8 expectedReply, const Reaction &noAnswer,
@@ -199,6 +204,8 @@ void ChipOperations::react(const Reaction &reaction) {
     // Leaving the program: say nothing more, send nothing more.
     if (link_.QuitRequested)
         return;
+    // The box must not stand over a display that is behind the facts.
+    progress_.paintPending();
     for (const Message &message : reaction.messages)
         dialogs_.message(message.text, message.title, message.icon, Dialogs::Buttons::Ok);
     if (reaction.linkLost)
@@ -224,13 +231,12 @@ void ChipOperations::Command7_Click() {
         confirmAndWrite();
 }
 
-void ChipOperations::confirmAndWrite() {
-    if (dialogs_.confirm(Texts::WriteConfirm))
-        writechip();
+bool ChipOperations::confirmAndWrite() {
+    return dialogs_.confirm(Texts::WriteConfirm) && writechip();
 }
 
-void ChipOperations::writechip() {
-    run(writeRecipe());
+bool ChipOperations::writechip() {
+    return run(writeRecipe());
 }
 
 void ChipOperations::Command8_Click() {
@@ -248,9 +254,9 @@ void ChipOperations::Command10_Click() {
         return;
     OperationScope running(state_);
     state_.AutoMode = true;
-    confirmAndWrite();
-    // The verify runs whatever the write did; it finds the result in the chip.
-    if (!link_.QuitRequested)
+    // Only a write that ran to its end is verified: a declined or failed one
+    // must never end in the combined success text.
+    if (confirmAndWrite() && !link_.QuitRequested)
         run(verifyRecipe());
     state_.AutoMode = false;
 }

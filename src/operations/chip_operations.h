@@ -32,8 +32,8 @@ public:
     std::function<void()> showpage = [] {};
 
     void cread_Click();
-    void Command7_Click();  // write, after confirmation
-    void writechip();
+    void Command7_Click();   // write, after confirmation
+    bool writechip();        // true when every block was written
     void Command8_Click();   // verify
     void Command9_Click();   // erase, after confirmation
     void Command10_Click();  // auto: write then verify
@@ -71,7 +71,7 @@ private:
     };
 
     bool canStart() const;
-    void confirmAndWrite();
+    bool confirmAndWrite();
 
     // The chip block by block into `target`: the read and the verify.
     Recipe readingRecipe(QByteArray &target);
@@ -80,7 +80,8 @@ private:
     Recipe verifyRecipe();
     Recipe eraseRecipe();
 
-    void run(const Recipe &recipe);
+    // True when the operation ran to its end.
+    bool run(const Recipe &recipe);
     bool exchange(quint8 expectedReply, const Reaction &noAnswer, const Reaction &refused);
     void react(const Reaction &reaction);
     void finish();

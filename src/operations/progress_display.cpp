@@ -71,6 +71,11 @@ void ProgressDisplay::frameSent() {
         paintNow();
 }
 
+void ProgressDisplay::paintPending() {
+    if (changed_ && bar_ && percentage_ && !bar_->isHidden())
+        paintNow();
+}
+
 void ProgressDisplay::hide() {
     fallback_->stop();
     setPainting(true);

@@ -32,6 +32,8 @@ public:
     // A frame went out and its reply is awaited: paints the new values if the
     // last painting is long enough ago.
     void frameSent();
+    // Paints values not yet painted: before a message box covers the window.
+    void paintPending();
 
 private:
     void setPainting(bool on);

@@ -69,7 +69,8 @@ Form1::Form1(Dialogs &dialogs, SerialPort *port, const Timings &timings, QWidget
 
     hexView_->setBuffer(&chip_.DataBuffer);
     hexView_->eightRowPage = [this] { return Combo1->currentIndex() == ChipCatalogue::Model93C46; };
-    selection_ = std::make_unique<ModelSelection>(chip_, Combo1, *hexView_, *link_, *controls_);
+    selection_ =
+        std::make_unique<ModelSelection>(chip_, Combo1, *hexView_, *link_, *controls_, dialogs_);
     selection_->setStatus = [this](const QString &text) { setStatusText(text); };
     editor_ = std::make_unique<ByteEditor>(chip_, *hexView_, dialogs_);
 

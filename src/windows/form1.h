@@ -97,6 +97,9 @@ public:
     QTimer *Timer3 = nullptr;
     QTimer *Timer5 = nullptr;
 
+    // The window offers no menu to hide its tool bar.
+    QMenu *createPopupMenu() override { return nullptr; }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 

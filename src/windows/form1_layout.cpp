@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDateTime>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -62,6 +63,23 @@ QLineEdit *makeIndicator(QWidget *parent, const char *name, const QString &text)
     box->setAlignment(Qt::AlignCenter);
     return box;
 }
+
+// A combo box whose change discards data takes the wheel only with focus:
+// Qt's own turns to the next item under a passing wheel and reports it as
+// the user's choice.
+class WheelNeedsFocus : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Wheel && !static_cast<QWidget *>(watched)->hasFocus()) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
+};
 
 QFrame *makeShape(QWidget *parent, const char *name) {
     auto *shape = new QFrame(parent);
@@ -186,6 +204,8 @@ void Form1::buildUi() {
     Combo1 = new QComboBox(Shape1);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setMinimumWidth(100);
+    Combo1->setFocusPolicy(Qt::StrongFocus);
+    Combo1->installEventFilter(new WheelNeedsFocus(Combo1));
     Command1->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     Combo1->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     Text1 = makeIndicator(Shape1, "Text1", Texts::Offline);

@@ -61,7 +61,7 @@ qint32 SystemRegistry::closeKey(Handle) {
 bool GetKeyValue(Registry &registry, quint32 KeyRoot, const QString &KeyName,
                  const QString &SubKeyRef, QString &KeyVal) {
     Registry::Handle key = 0;
-    if (registry.openKey(KeyRoot, KeyName.toLocal8Bit(), Registry::KeyAllAccess, key) !=
+    if (registry.openKey(KeyRoot, KeyName.toLocal8Bit(), Registry::KeyRead, key) !=
         Registry::ErrorSuccess) {
         KeyVal.clear();
         return false;

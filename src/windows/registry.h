@@ -12,7 +12,7 @@ public:
     using Handle = quintptr;
 
     static constexpr quint32 HKeyLocalMachine = 0x80000002u;
-    static constexpr quint32 KeyAllAccess = 0x2003Fu;
+    static constexpr quint32 KeyRead = 0x20019u;  // KEY_READ: a normal user may not ask for more
     static constexpr qint32 ErrorSuccess = 0;
     static constexpr qint32 ErrorFileNotFound = 2;
     static constexpr quint32 RegSz = 1;

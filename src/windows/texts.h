@@ -92,6 +92,10 @@ inline const QString DiffPcData = QStringLiteral("H    电脑数据为：  ");
 inline const QString DiffChipData = QStringLiteral("H   芯片数据为：  ");
 inline const QString DiffEnd = QStringLiteral("H   !!!");
 
+// A model change or "新建" would discard byte edits.
+inline const QString DiscardEditsQuestion =
+    QStringLiteral("缓冲区中的数据已被修改，还没有保存或写入芯片，您确认要放弃这些修改吗？");
+
 // Byte editing.
 inline const QString EditTitle = QStringLiteral("输入新数值");
 inline const QString EditPromptLine1 =

@@ -135,6 +135,18 @@ int FormRig::runInApplicationLoop(const std::function<void()> &scenario) {
     return QCoreApplication::exec();
 }
 
+void FormRig::afterFrames(int count, std::function<void()> action) {
+    auto sent = std::make_shared<int>(0);
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = QObject::connect(&form->link(), &ProgrammerLink::frameSent, form.get(),
+                                   [=, f = form.get()] {
+                                       if (++*sent < count)
+                                           return;
+                                       QObject::disconnect(*connection);
+                                       QTimer::singleShot(0, f, action);
+                                   });
+}
+
 void FormRig::pause(int ms) {
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);

@@ -77,6 +77,11 @@ public:
     // Waits in the event loop for `ms` milliseconds.
     static void pause(int ms);
 
+    // Runs `action` once, from the event loop, while the `count`-th frame
+    // sent from now waits for its reply: "during" an exchange, set off by the
+    // exchange itself rather than by a clock that a fast machine beats.
+    void afterFrames(int count, std::function<void()> action);
+
     Options options;
     ScriptedDialogs dialogs;
     MemoryPortBank bank;

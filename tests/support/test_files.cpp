@@ -24,7 +24,6 @@ QByteArray readFile(const QString &path) {
 FileSizeLimit::FileSizeLimit(rlim_t bytes) {
     if (getrlimit(RLIMIT_FSIZE, &previous_) != 0)
         return;
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit limited = previous_;
     limited.rlim_cur = bytes;
     active_ = setrlimit(RLIMIT_FSIZE, &limited) == 0;
@@ -33,7 +32,6 @@ FileSizeLimit::FileSizeLimit(rlim_t bytes) {
 FileSizeLimit::~FileSizeLimit() {
     if (active_)
         setrlimit(RLIMIT_FSIZE, &previous_);
-    std::signal(SIGXFSZ, previousHandler_);
 }
 
 }  // namespace TestFiles

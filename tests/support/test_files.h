@@ -3,7 +3,6 @@
 #include <sys/resource.h>
 #include <QByteArray>
 #include <QString>
-#include <csignal>
 
 namespace TestFiles {
 
@@ -16,7 +15,8 @@ bool writeFile(const QString &path, const QByteArray &bytes);
 QByteArray readFile(const QString &path);
 
 // Makes the disk "full" after `bytes` bytes for as long as it lives: a
-// file-size limit, with the signal it raises ignored so that writes fail.
+// file-size limit. The kernel's SIGXFSZ is left alone: surviving it is the
+// program's job (BinFile::ignoreFileSizeSignal at start).
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(rlim_t bytes);
@@ -28,7 +28,6 @@ public:
 
 private:
     struct rlimit previous_ {};
-    void (*previousHandler_)(int) = SIG_DFL;
     bool active_ = false;
 };
 
