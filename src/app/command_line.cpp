@@ -2,13 +2,53 @@
 
 #include <QCommandLineParser>
 
+namespace {
+
+const QString Port = QStringLiteral("port");
+const QString Help = QStringLiteral("help");
+const QString Version = QStringLiteral("version");
+
+// Descriptions live in HelpText, written out so that its Chinese columns line up.
+void parse(QCommandLineParser &parser, const QStringList &arguments) {
+    parser.addOption(QCommandLineOption(Port, QString(), QStringLiteral("PATH")));
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), Help}));
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("v"), Version}));
+    parser.parse(arguments);
+}
+
+const char HelpText[] =
+    "用法：eeprom-programmer [--port 路径]...\n"
+    "存储器编程器软件：通过 USB 编程器读取、写入、校验和擦除\n"
+    "24 系列（I2C）与 93 系列（Microwire）串行 EEPROM。\n"
+    "\n"
+    "选项：\n"
+    "  --port 路径      先尝试此串口设备，再尝试常见的设备；可多次给出\n"
+    "  -h, --help       显示此帮助并退出\n"
+    "  -v, --version    显示版本信息并退出\n"
+    "\n"
+    "不带选项时打开启动窗口。详见 eeprom-programmer(1)。\n";
+
+const char VersionText[] =
+    "eeprom-programmer %1\n"
+    "Copyright (C) 2026 ZELTRON\n"
+    "许可证 GPL-3.0-or-later：GNU 通用公共许可证第 3 版或更高版本\n"
+    "<https://www.gnu.org/licenses/gpl-3.0.html>。\n"
+    "本程序是自由软件：您可以自由修改和再发布。在法律允许的范围内不提供任何担保。\n";
+
+}  // namespace
+
 QStringList explicitPorts(const QStringList &arguments) {
     QCommandLineParser parser;
-    parser.addOption(QCommandLineOption(QStringLiteral("port"),
-                                        QStringLiteral("Serial device to try first."),
-                                        QStringLiteral("PATH")));
-    // Unknown arguments are ignored rather than fatal: a desktop launcher may
-    // pass its own.
-    parser.parse(arguments);
-    return parser.values(QStringLiteral("port"));
+    parse(parser, arguments);
+    return parser.values(Port);
+}
+
+QString informationRequested(const QStringList &arguments, const QString &version) {
+    QCommandLineParser parser;
+    parse(parser, arguments);
+    if (parser.isSet(Help))
+        return QString::fromUtf8(HelpText);
+    if (parser.isSet(Version))
+        return QString::fromUtf8(VersionText).arg(version);
+    return QString();
 }

@@ -1,7 +1,13 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
-// The program's only option: --port PATH, repeatable, naming serial devices to
-// try before the usual ones.
+// The program's options: --port PATH, repeatable, naming serial devices to
+// try before the usual ones; --help and --version. Unknown arguments are
+// ignored rather than fatal: a desktop launcher may pass its own.
 QStringList explicitPorts(const QStringList &arguments);
+
+// What --help (-h) or --version (-v) asks to print before the program starts,
+// or an empty string when neither is given. `version` is e.g. "3.0".
+QString informationRequested(const QStringList &arguments, const QString &version);

@@ -77,22 +77,25 @@ void drawTraces(QPainter &painter, const QRectF &area, const QColor &color, int 
 
 namespace Pictures {
 
-QImage programIconImage(int size) {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
+void paintProgramIcon(QPainter &painter, qreal size) {
+    painter.save();
     painter.scale(size / 64.0, size / 64.0);
     painter.setPen(Qt::NoPen);
 
-    // Four pins on either side.
-    QLinearGradient pin(0, 0, 0, 6);
-    pin.setColorAt(0.0, QColor(0xe4, 0xe8, 0xec));
-    pin.setColorAt(1.0, QColor(0x95, 0x9e, 0xa8));
-    pin.setSpread(QGradient::RepeatSpread);
-    painter.setBrush(pin);
+    // Four pins on either side, shaded light to dark under a thin dark top
+    // edge. Each pin has its own gradient: SVG keeps no repeating ones.
+    const QColor pinLight(0xe4, 0xe8, 0xec);
+    const QColor pinDark(0x95, 0x9e, 0xa8);
+    const QColor pinEdge = QColor::fromRgbF((pinLight.redF() + 5 * pinDark.redF()) / 6,
+                                            (pinLight.greenF() + 5 * pinDark.greenF()) / 6,
+                                            (pinLight.blueF() + 5 * pinDark.blueF()) / 6);
+    const QGradientStops pinStops = {
+        {0.0, pinEdge}, {1 / 6.0, pinDark}, {1 / 6.0 + 0.001, pinLight}, {1.0, pinEdge}};
     for (int i = 0; i < 4; ++i) {
         const qreal y = 11 + i * 12;
+        QLinearGradient pin(0, y, 0, y + 6);
+        pin.setStops(pinStops);
+        painter.setBrush(pin);
         painter.drawRoundedRect(QRectF(4, y, 12, 6), 1.5, 1.5);
         painter.drawRoundedRect(QRectF(48, y, 12, 6), 1.5, 1.5);
     }
@@ -116,6 +119,15 @@ QImage programIconImage(int size) {
     painter.drawRoundedRect(QRectF(19, 24, 26, 18), 2.5, 2.5);
     painter.setBrush(QColor(0x8a, 0x93, 0x9e));
     painter.drawEllipse(QPointF(20, 15), 2.5, 2.5);
+    painter.restore();
+}
+
+QImage programIconImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintProgramIcon(painter, size);
     return image;
 }
 

@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QImage>
 
+class QPainter;
+
 // The program's pictures, drawn at run time so that the program ships no image
 // files. The maker may replace the company pictures with its own. All of them
 // need a QGuiApplication for their fonts.
@@ -10,6 +12,9 @@ namespace Pictures {
 
 // A stylised chip, size × size pixels, transparent around it.
 QImage programIconImage(int size);
+// Paints that chip into the square (0, 0)–(size, size) of any paint device,
+// e.g. an SVG generator for the installed icon.
+void paintProgramIcon(QPainter &painter, qreal size);
 // The chip at the usual icon sizes, for window icons and picIcon.
 QIcon programIcon();
 
