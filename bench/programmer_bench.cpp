@@ -28,16 +28,17 @@
 #include "app/program.h"
 #include "box/box_core.h"
 #include "box/memory_port.h"
-#include "chips/hex_view.h"
+#include "chips/model_selection.h"
 #include "link/port_numbering.h"
 #include "link/port_search.h"
 #include "link/programmer_link.h"
 #include "link/qt_serial_port.h"
+#include "messages/texts.h"
 #include "support/emulator_process.h"
 #include "support/scripted_dialogs.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
-#include "windows/texts.h"
+#include "windows/hex_view.h"
 
 namespace {
 
@@ -225,7 +226,7 @@ int main(int argc, char *argv[]) {
         if (!emulator.start())
             fail(emulator.errorText());
         Driven program(new QtSerialPort(PortNumbering({emulator.devicePath()})));
-        program.form->selectModel(Model24C512);
+        program.form->selection().select(Model24C512);
         const int exchanges = 8194;
         std::vector<double> programUs, referenceUs;
         for (int run = 0; run < runs; ++run) {
@@ -234,7 +235,7 @@ int main(int argc, char *argv[]) {
             referenceUs.push_back(referenceExchanges(emulator.devicePath(), exchanges) * 1e6 /
                                   exchanges);
             program.form->search().PortNumber = 1;
-            program.form->testport();
+            program.form->search().testport();
         }
         const double p = median(programUs), r = median(referenceUs);
         rows << Row{QStringLiteral("24C512 read over a pty: program, µs per exchange"),
@@ -252,7 +253,7 @@ int main(int argc, char *argv[]) {
     if (wanted("memory")) {
         InMemoryBox box;
         Driven program(new MemoryPort(box.bank));
-        program.form->selectModel(Model24C512);
+        program.form->selection().select(Model24C512);
         std::vector<double> us;
         for (int run = 0; run < runs; ++run)
             us.push_back(program.timed("Command6", Texts::ReadSucceeded) * 1e6 / 8194);
@@ -271,7 +272,7 @@ int main(int argc, char *argv[]) {
                              QString::number(WriteCycleMs)}))
             fail(emulator.errorText());
         Driven program(new QtSerialPort(PortNumbering({emulator.devicePath()})));
-        program.form->selectModel(Model24C64);
+        program.form->selection().select(Model24C64);
         const int blocks = 1024;
         const double readMin = (blocks + 2) * WireExchangeMs / 1000;
         const double writeMin =
@@ -291,7 +292,7 @@ int main(int argc, char *argv[]) {
                                         (blocks + 2));
             reference.push_back(referenceSeconds / readMin);
             program.form->search().PortNumber = 1;
-            program.form->testport();
+            program.form->search().testport();
 
             const double cpuBefore = EmulatorProcess::ownCpuSeconds();
             const long switchesBefore = contextSwitches();
@@ -329,7 +330,7 @@ int main(int argc, char *argv[]) {
     if (wanted("view")) {
         InMemoryBox box;
         Driven program(new MemoryPort(box.bank));
-        program.form->selectModel(Model24C512);
+        program.form->selection().select(Model24C512);
         HexView *view = program.form->hexView();
         std::vector<double> page, scroll;
         for (int run = 0; run < runs; ++run) {

@@ -9,7 +9,7 @@ namespace {
 using BoxFrames::frame;
 
 QByteArray selectFrame(int code) {
-    QByteArray bytes = frame(BoxCore::ChipSelect);
+    QByteArray bytes = frame(0xFA);
     bytes[1] = char(code);
     return bytes;
 }

@@ -13,11 +13,11 @@
 #include <QtTest>
 #include <utility>
 
-#include "chips/hex_view.h"
 #include "link/programmer_link.h"
+#include "messages/texts.h"
 #include "support/form_rig.h"
 #include "support/test_files.h"
-#include "windows/texts.h"
+#include "windows/hex_view.h"
 
 namespace {
 
@@ -255,16 +255,16 @@ void ChipOperationsTest::wholeChip() {
 
     FormRig rig(steady());
     selectModel(rig, model);
-    ChipState &state = rig->chip();
-    const int capacity = int(state.DataBuffer.size());
+    ChipBuffer &state = rig->chip();
+    const int capacity = int(state.DataBuffer().size());
     const int blocks = capacity / 8;
-    QCOMPARE(state.BlockCount, blocks - 1);
+    QCOMPARE(state.BlockCount(), blocks - 1);
 
     QByteArray &chip = rig.box.chip(model);
     chip = BoxCore::demoPattern(model);
     const QByteArray chipBefore = chip;
-    state.DataBuffer = op == Verify ? chip : pattern(capacity, 3);
-    const QByteArray bufferBefore = state.DataBuffer;
+    state.replace(op == Verify ? chip : pattern(capacity, 3));
+    const QByteArray bufferBefore = state.DataBuffer();
     HexView *view = rig->hexView();
     view->scrPage()->setValue(view->scrPage()->maximum());
     // Offscreen, repainting the window after each block costs ten times the
@@ -325,7 +325,7 @@ void ChipOperationsTest::wholeChip() {
     // What each operation leaves behind.
     switch (op) {
         case Read:
-            QCOMPARE(state.DataBuffer, chipBefore);
+            QCOMPARE(state.DataBuffer(), chipBefore);
             QCOMPARE(view->CurrentPage, 0);
             QCOMPARE(view->model()->page(), 0);
             QCOMPARE(
@@ -334,20 +334,20 @@ void ChipOperationsTest::wholeChip() {
             break;
         case Write:
             QCOMPARE(chip, bufferBefore);
-            QCOMPARE(state.DataBuffer, bufferBefore);
+            QCOMPARE(state.DataBuffer(), bufferBefore);
             break;
         case Verify:
-            QCOMPARE(state.VerifyBuffer, chipBefore);
-            QVERIFY(state.VerifyPassed);
-            QCOMPARE(state.DataBuffer, bufferBefore);
+            QCOMPARE(rig->operations().VerifyBuffer, chipBefore);
+            QVERIFY(rig->operations().VerifyPassed);
+            QCOMPARE(state.DataBuffer(), bufferBefore);
             break;
         case Erase:
             QCOMPARE(chip, QByteArray(capacity, '\xFF'));
-            QCOMPARE(state.DataBuffer, bufferBefore);
+            QCOMPARE(state.DataBuffer(), bufferBefore);
             QCOMPARE(view->CurrentPage, view->scrPage()->maximum());
             break;
     }
-    QCOMPARE(state.ChipCode, model);
+    QCOMPARE(state.ChipCode(), model);
 }
 
 // --- The first and last block frames of every model, byte by byte ----------
@@ -395,9 +395,10 @@ void ChipOperationsTest::blockFramesOfEveryModel() {
     QFETCH(QByteArray, lastWrite);
     FormRig rig(steady());
     selectModel(rig, model);
-    QByteArray &buffer = rig->chip().DataBuffer;
+    QByteArray buffer(rig->chip().size(), '\0');
     for (int i = 0; i < buffer.size(); ++i)
         buffer[i] = char(i & 0xFF);
+    rig->chip().replace(buffer);
     rig->hide();  // see wholeChip
 
     start(rig, Write);
@@ -463,13 +464,13 @@ void ChipOperationsTest::failures() {
 
     FormRig rig(steady(200));
     selectModel(rig, M24C04);
-    ChipState &state = rig->chip();
+    ChipBuffer &state = rig->chip();
     QByteArray &chip = rig.box.chip(M24C04);
     chip = BoxCore::demoPattern(M24C04);
     const QByteArray chipBefore = chip;
     // The verify's buffer matches the chip, so that its retry below passes.
-    state.DataBuffer = op == Verify ? chip : pattern(512, 11);
-    const QByteArray bufferBefore = state.DataBuffer;
+    state.replace(op == Verify ? chip : pattern(512, 11));
+    const QByteArray bufferBefore = state.DataBuffer();
     HexView *view = rig->hexView();
     view->scrPage()->setValue(1);
     const QString cellBefore = view->model()->data(view->model()->index(3, 4)).toString();
@@ -493,7 +494,7 @@ void ChipOperationsTest::failures() {
         c.icon = icon;
         return c;
     };
-    const QString &hint = rig->FailureHint;
+    const QString &hint = Texts::FailureHint;
     texts["hint"] = call(hint, WarningTitle, Dialogs::Icon::Warning);
     texts["plain"] = call(hint, Texts::AppTitle, Dialogs::Icon::None);
     texts["readBlock"] = call(ReadBlockFailed, WarningTitle, Dialogs::Icon::Warning);
@@ -529,7 +530,7 @@ void ChipOperationsTest::failures() {
     }
 
     // The buffer and the view are untouched by every failure, the read's too.
-    QCOMPARE(state.DataBuffer, bufferBefore);
+    QCOMPARE(state.DataBuffer(), bufferBefore);
     QCOMPARE(view->CurrentPage, 1);
     QCOMPARE(view->model()->page(), 1);
     QCOMPARE(view->model()->data(view->model()->index(3, 4)).toString(), cellBefore);
@@ -588,15 +589,19 @@ void ChipOperationsTest::verifyNamesTheFirstDifference() {
 
     FormRig rig(steady());
     selectModel(rig, model);
-    ChipState &state = rig->chip();
-    state.DataBuffer = pattern(int(state.DataBuffer.size()), 1);
+    ChipBuffer &state = rig->chip();
+    state.replace(pattern(int(state.DataBuffer().size()), 1));
     QByteArray &chip = rig.box.chip(model);
-    chip = state.DataBuffer;
-    state.DataBuffer[positions.first()] = char(pcByte);
+    chip = state.DataBuffer();
+    {
+        QByteArray bytes = state.DataBuffer();
+        bytes[positions.first()] = char(pcByte);
+        state.replace(bytes);
+    }
     chip[positions.first()] = char(chipByte);
     for (int p : positions.mid(1))
         chip[p] = char(~chip.at(p));
-    const QByteArray bufferBefore = state.DataBuffer;
+    const QByteArray bufferBefore = state.DataBuffer();
     rig->hide();  // see wholeChip
 
     Watch watch(rig);
@@ -615,9 +620,9 @@ void ChipOperationsTest::verifyNamesTheFirstDifference() {
     QCOMPARE(watch.atMessage.first().shown, 3);
     QCOMPARE(watch.atMessage.first().caption, caption);
     QVERIFY(endedIdle(rig));
-    QVERIFY(!state.VerifyPassed);
-    QCOMPARE(state.VerifyPosition, positions.first());
-    QCOMPARE(state.DataBuffer, bufferBefore);
+    QVERIFY(!rig->operations().VerifyPassed);
+    QCOMPARE(rig->operations().VerifyPosition, positions.first());
+    QCOMPARE(state.DataBuffer(), bufferBefore);
 }
 
 // --- Auto -------------------------------------------------------------------
@@ -652,10 +657,10 @@ void ChipOperationsTest::autoRunsWriteThenVerify() {
 
     FormRig rig(steady());
     selectModel(rig, M24C04);
-    ChipState &state = rig->chip();
-    state.DataBuffer = pattern(512, 3);
+    ChipBuffer &state = rig->chip();
+    state.replace(pattern(512, 3));
     if (chipHoldsBuffer)
-        rig.box.chip(M24C04) = state.DataBuffer;
+        rig.box.chip(M24C04) = state.DataBuffer();
     if (writeFault == BlockWrite)
         rig.box.addFault(fault(BoxFault::Kind::WrongCode, BlockWrite, 5));
     else if (writeFault == WriteOpen)
@@ -676,7 +681,7 @@ void ChipOperationsTest::autoRunsWriteThenVerify() {
     }
     for (int i = 0; i < outcome.size(); ++i)
         QCOMPARE(calls[2 + i].text,
-                 outcome[i] == QLatin1String("hint") ? rig->FailureHint : outcome[i]);
+                 outcome[i] == QLatin1String("hint") ? Texts::FailureHint : outcome[i]);
     const bool verified = outcome.value(0) == AutoDone;
     if (verified)
         QCOMPARE(calls.last().title, SuccessTitle);
@@ -693,7 +698,7 @@ void ChipOperationsTest::autoRunsWriteThenVerify() {
         QCOMPARE(frames.value(writeFrames + 1), FormRig::frame(Select, {M24C04}));
     }
     QVERIFY(endedIdle(rig));
-    QVERIFY(!state.AutoMode);
+    QVERIFY(!rig->operations().AutoMode);
 
     // Auto over, a write alone reports its own success again.
     rig.dialogs.clear();
@@ -736,7 +741,7 @@ void ChipOperationsTest::declinedConfirmationSendsNothing() {
     QVERIFY(rig.frames().isEmpty());
     QCOMPARE(rig.box.chip(M24C02), chipBefore);
     QVERIFY(endedIdle(rig));
-    QVERIFY(!rig->chip().AutoMode);
+    QVERIFY(!rig->operations().AutoMode);
 }
 
 // --- While an operation runs ------------------------------------------------
@@ -761,11 +766,11 @@ void ChipOperationsTest::nothingReplacesTheBufferDuringAnOperation() {
 
     FormRig rig(steady());
     selectModel(rig, M24C04);
-    ChipState &state = rig->chip();
+    ChipBuffer &state = rig->chip();
     QByteArray &chip = rig.box.chip(M24C04);
     chip = BoxCore::demoPattern(M24C04);
-    state.DataBuffer = op == Verify ? chip : pattern(512, 5);
-    const QByteArray bufferBefore = state.DataBuffer;
+    state.replace(op == Verify ? chip : pattern(512, 5));
+    const QByteArray bufferBefore = state.DataBuffer();
     const QString statusBefore = rig->statusText();
     auto *combo = rig.find<QComboBox>("Combo1");
 
@@ -779,18 +784,18 @@ void ChipOperationsTest::nothingReplacesTheBufferDuringAnOperation() {
         rig.dialogs.fileNames << file;
         rig.click("Command4");
         rig.trigger("fopen");
-        rig->Timer3_Timer();
+        rig->supervision().check();
         for (const char *item : MenuItems)
             rig.trigger(item);
     });
     start(rig, Op(op));
     QVERIFY(watch.acted());
 
-    QCOMPARE(state.ChipCode, M24C04);
-    QCOMPARE(state.BlockCount, 63);
+    QCOMPARE(state.ChipCode(), M24C04);
+    QCOMPARE(state.BlockCount(), 63);
     QCOMPARE(combo->currentIndex(), M24C04);
     QCOMPARE(rig->statusText(), statusBefore);
-    QCOMPARE(state.DataBuffer, op == Read ? chip : bufferBefore);
+    QCOMPARE(state.DataBuffer(), op == Read ? chip : bufferBefore);
     QCOMPARE(rig.framesWithCode(Check).size(), 0);
     const int rounds = op == Auto ? 2 : 1;
     QCOMPARE(rig.framesWithCode(Select).size(), rounds);
@@ -811,7 +816,7 @@ void ChipOperationsTest::clicksDuringTheOnlineCheckAreIgnored() {
         for (const char *button : Buttons)
             rig.click(button);
     });
-    rig->Timer3_Timer();
+    rig->supervision().check();
 
     QVERIFY(watch.acted());
     QCOMPARE(rig.frames(), QList<QByteArray>{FormRig::frame(Check)});
@@ -833,7 +838,7 @@ void ChipOperationsTest::strayBytesNeverHoldAClick() {
     QTRY_COMPARE_WITH_TIMEOUT(rig.dialogs.messageTexts(), QStringList{ReadDone}, 5000);
     QVERIFY(pending);
     QCOMPARE(rig.frames().size(), 2 + 32);
-    QCOMPARE(rig->chip().DataBuffer, rig.box.chip(M24C02));
+    QCOMPARE(rig->chip().DataBuffer(), rig.box.chip(M24C02));
 }
 
 void ChipOperationsTest::lostLinkKeepsTheOperationsOff_data() {
@@ -846,7 +851,7 @@ void ChipOperationsTest::lostLinkKeepsTheOperationsOff() {
     QFETCH(int, op);
     FormRig rig(steady(200));
     selectModel(rig, M24C04);
-    rig.box.chip(M24C04) = rig->chip().DataBuffer;
+    rig.box.chip(M24C04) = rig->chip().DataBuffer();
     // The cable is pulled while block 3 waits: the port reports a line error
     // and closes, as the serial backend does.
     const int blockThree = 2 + 4;
@@ -892,7 +897,7 @@ void ChipOperationsTest::exitDuringAnOperationSendsNothingMore() {
 
     FormRig rig(steady());
     selectModel(rig, M24C04);
-    rig->chip().DataBuffer = rig.box.chip(M24C04);
+    rig->chip().replace(rig.box.chip(M24C04));
     rig.box.addFault(fault(BoxFault::Kind::NoReply, blockCommand, 3));
 
     // While block 3 waits for the reply that never comes.

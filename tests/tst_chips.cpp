@@ -11,9 +11,9 @@
 #include <QWheelEvent>
 #include <QtTest>
 
-#include "chips/hex_view.h"
 #include "support/form_rig.h"
 #include "support/test_files.h"
+#include "windows/hex_view.h"
 
 namespace {
 
@@ -72,7 +72,7 @@ void editByte(FormRig &rig, int page, int row, int column, const char *value) {
     rig->hexView()->scrPage()->setValue(page);
     selectCell(rig, row, column);
     rig.dialogs.inputs << QLatin1String(value);
-    rig->lstHex_DblClick();
+    emit rig->hexView()->lstHexDoubleClicked();
 }
 
 void wheel(QWidget *widget, int delta) {
@@ -143,12 +143,12 @@ void ChipsTest::menuSelectsEachModel() {
     QAction *action = rig.action(qPrintable(item));
     QVERIFY(action);
     QVERIFY(rig.find<QMenu>(qPrintable(series))->actions().contains(action));
-    ChipState &chip = rig->chip();
+    ChipBuffer &chip = rig->chip();
     QScrollBar *scroll = rig->hexView()->scrPage();
 
     // Twice: choosing the model already selected starts afresh as well.
     for (int round = 0; round < 2; ++round) {
-        chip.DataBuffer.fill('\x00');
+        chip.replace(QByteArray(chip.size(), '\x00'));
         scroll->setValue(scroll->maximum());
         rig.clearFrames();
         action->trigger();
@@ -157,13 +157,13 @@ void ChipsTest::menuSelectsEachModel() {
         QCOMPARE(combo(rig)->currentIndex(), code);
         QCOMPARE(combo(rig)->currentText(), name);
         QCOMPARE(chip.ModelCapacity[code], capacity);
-        QCOMPARE(chip.DataBuffer, QByteArray(capacity, '\xFF'));
-        QCOMPARE(chip.ChipCode, code);
-        QCOMPARE(chip.BlockCount, capacity / 8 - 1);
+        QCOMPARE(chip.DataBuffer(), QByteArray(capacity, '\xFF'));
+        QCOMPARE(chip.ChipCode(), code);
+        QCOMPARE(chip.BlockCount(), capacity / 8 - 1);
         QCOMPARE(scroll->maximum(), (capacity - 1) / 256);
         QCOMPARE(scroll->value(), 0);
         QCOMPARE(rig->hexView()->CurrentPage, 0);
-        QCOMPARE(shownPage(rig), expectedPage(chip.DataBuffer, 0, capacity == 128 ? 8 : 16));
+        QCOMPARE(shownPage(rig), expectedPage(chip.DataBuffer(), 0, capacity == 128 ? 8 : 16));
         QCOMPARE(
             rig->statusText(),
             QStringLiteral("您还没有打开文件，您选择芯片为%1，芯片容量为%2字节，缓冲区为全 FF。 ")
@@ -192,14 +192,14 @@ void ChipsTest::comboSelectsOfflineWithoutSending() {
     QFETCH(int, code);
     // Offline by the indicator, with the port still open: the text decides.
     FormRig rig(FormRig::patient());
-    rig->gooffline();
+    rig->online().gooffline();
     rig.clearFrames();
     rig.chooseModel(index);
     const int capacity = rig->chip().ModelCapacity[code];
     QCOMPARE(combo(rig)->currentIndex(), code);
-    QCOMPARE(rig->chip().ChipCode, code);
-    QCOMPARE(rig->chip().BlockCount, capacity / 8 - 1);
-    QCOMPARE(rig->chip().DataBuffer, QByteArray(capacity, '\xFF'));
+    QCOMPARE(rig->chip().ChipCode(), code);
+    QCOMPARE(rig->chip().BlockCount(), capacity / 8 - 1);
+    QCOMPARE(rig->chip().DataBuffer(), QByteArray(capacity, '\xFF'));
     QVERIFY(rig->statusText().contains(combo(rig)->currentText()));
     QVERIFY(rig.frames().isEmpty());
     QVERIFY(rig.dialogs.calls.isEmpty());
@@ -211,18 +211,18 @@ void ChipsTest::newAlwaysEndsWith24C02() {
         "您还没有打开文件，默认新建文件芯片为24C02，芯片容量为256字节，缓冲区为全 FF。 ");
     // A real pick in the combo box, as the user makes it.
     QTest::keyClick(combo(rig), Qt::Key_Down);
-    QCOMPARE(rig->chip().ChipCode, 1);
-    QCOMPARE(rig->chip().DataBuffer.size(), 512);
+    QCOMPARE(rig->chip().ChipCode(), 1);
+    QCOMPARE(rig->chip().DataBuffer().size(), 512);
 
     for (int from : {1, 8, 9, 13, 0}) {
         rig.chooseModel(from);
-        rig->chip().DataBuffer[0] = '\x00';
+        rig->chip().replace(QByteArray(1, '\x00') + rig->chip().DataBuffer().mid(1));
         rig.clearFrames();
         rig.trigger("fnew");
         QCOMPARE(combo(rig)->currentIndex(), 0);
-        QCOMPARE(rig->chip().ChipCode, 0);
-        QCOMPARE(rig->chip().BlockCount, 31);
-        QCOMPARE(rig->chip().DataBuffer, QByteArray(256, '\xFF'));
+        QCOMPARE(rig->chip().ChipCode(), 0);
+        QCOMPARE(rig->chip().BlockCount(), 31);
+        QCOMPARE(rig->chip().DataBuffer(), QByteArray(256, '\xFF'));
         QCOMPARE(rig->hexView()->scrPage()->maximum(), 0);
         QCOMPARE(rig->statusText(), status);
         QVERIFY(!rig.frames().isEmpty());
@@ -233,7 +233,7 @@ void ChipsTest::newAlwaysEndsWith24C02() {
 void ChipsTest::wheelNeedsTheModelBoxFocused() {
     FormRig rig(FormRig::patient());
     rig.chooseModel(5);
-    rig->chip().DataBuffer = pattern(8192);
+    rig->chip().replace(pattern(8192));
     rig.clearFrames();
 
     // The pointer rests on the box on its way to the grid: nothing changes.
@@ -241,8 +241,8 @@ void ChipsTest::wheelNeedsTheModelBoxFocused() {
     wheel(combo(rig), -120);
     wheel(combo(rig), 120);
     QCOMPARE(combo(rig)->currentIndex(), 5);
-    QCOMPARE(rig->chip().ChipCode, 5);
-    QCOMPARE(rig->chip().DataBuffer, pattern(8192));
+    QCOMPARE(rig->chip().ChipCode(), 5);
+    QCOMPARE(rig->chip().DataBuffer(), pattern(8192));
     QVERIFY(rig.frames().isEmpty());
 
     // Clicked into first, the box takes the wheel as a choice.
@@ -252,7 +252,7 @@ void ChipsTest::wheelNeedsTheModelBoxFocused() {
     QTRY_VERIFY(combo(rig)->hasFocus());
     wheel(combo(rig), -120);
     QCOMPARE(combo(rig)->currentIndex(), 6);
-    QCOMPARE(rig->chip().ChipCode, 6);
+    QCOMPARE(rig->chip().ChipCode(), 6);
     QCOMPARE(rig.frames().value(0), FormRig::frame(ChipSelect, {6}));
 }
 
@@ -270,7 +270,7 @@ void ChipsTest::unsavedEditsAskBeforeANewBuffer() {
     FormRig rig(FormRig::patient());
     rig.chooseModel(1);
     editByte(rig, 1, 2, 3, "5A");
-    const QByteArray edited = rig->chip().DataBuffer;
+    const QByteArray edited = rig->chip().DataBuffer();
     QCOMPARE(edited.at(256 + 2 * 16 + 3), '\x5A');
     const QStringList pageBefore = shownPage(rig);
     const QString status = rig->statusText();
@@ -297,18 +297,18 @@ void ChipsTest::unsavedEditsAskBeforeANewBuffer() {
     const int chosen = how == "new" ? 0 : 9;
     if (!discard) {
         // Model, buffer and view as they were; the box is not told.
-        QCOMPARE(rig->chip().ChipCode, 1);
+        QCOMPARE(rig->chip().ChipCode(), 1);
         QCOMPARE(combo(rig)->currentIndex(), 1);
-        QCOMPARE(rig->chip().DataBuffer, edited);
+        QCOMPARE(rig->chip().DataBuffer(), edited);
         QCOMPARE(rig->hexView()->CurrentPage, 1);
         QCOMPARE(shownPage(rig), pageBefore);
         QCOMPARE(rig->statusText(), status);
         QVERIFY(rig.frames().isEmpty());
         return;
     }
-    QCOMPARE(rig->chip().ChipCode, chosen);
+    QCOMPARE(rig->chip().ChipCode(), chosen);
     QCOMPARE(combo(rig)->currentIndex(), chosen);
-    QCOMPARE(rig->chip().DataBuffer, QByteArray(rig->chip().ModelCapacity[chosen], '\xFF'));
+    QCOMPARE(rig->chip().DataBuffer(), QByteArray(rig->chip().ModelCapacity[chosen], '\xFF'));
     QCOMPARE(rig.frames().value(0), FormRig::frame(ChipSelect, {quint8(chosen)}));
     // The edits are gone: the next choice asks nothing.
     rig.dialogs.clear();
@@ -339,15 +339,15 @@ void ChipsTest::savedOrWrittenEditsAskNothing() {
         rig.dialogs.clear();
         rig.trigger("c2404");
         QVERIFY2(rig.dialogs.calls.isEmpty(), then);
-        QCOMPARE(rig->chip().ChipCode, 1);
+        QCOMPARE(rig->chip().ChipCode(), 1);
     }
 }
 
 void ChipsTest::nothingReplacesTheBufferDuringAnOperation() {
     FormRig rig(FormRig::patient());
     rig.chooseModel(4);
-    ChipState &chip = rig->chip();
-    chip.DataBuffer = pattern(4096);
+    ChipBuffer &chip = rig->chip();
+    chip.replace(pattern(4096));
     rig->hexView()->scrPage()->setValue(3);
     const QString status = rig->statusText();
     rig.dialogs.fileNames << QStringLiteral("/nonexistent/any.bin");
@@ -356,7 +356,7 @@ void ChipsTest::nothingReplacesTheBufferDuringAnOperation() {
     rig.clearFrames();
 
     {
-        OperationScope running(chip);
+        OperationScope running(chip, rig->link());
         rig.trigger("c24512");
         // Combo1 stays usable during an operation: the user's pick must not
         // stick, nor act.
@@ -364,11 +364,11 @@ void ChipsTest::nothingReplacesTheBufferDuringAnOperation() {
         emit combo(rig)->activated(9);
         rig.trigger("fnew");
         rig.trigger("fopen");
-        rig->lstHex_DblClick();
+        emit rig->hexView()->lstHexDoubleClicked();
 
-        QCOMPARE(chip.DataBuffer, pattern(4096));
-        QCOMPARE(chip.ChipCode, 4);
-        QCOMPARE(chip.BlockCount, 511);
+        QCOMPARE(chip.DataBuffer(), pattern(4096));
+        QCOMPARE(chip.ChipCode(), 4);
+        QCOMPARE(chip.BlockCount(), 511);
         QCOMPARE(combo(rig)->currentIndex(), 4);
         QCOMPARE(rig->hexView()->CurrentPage, 3);
         QCOMPARE(rig->statusText(), status);
@@ -378,7 +378,7 @@ void ChipsTest::nothingReplacesTheBufferDuringAnOperation() {
     // Once it has ended, the same pick works.
     combo(rig)->setCurrentIndex(9);
     emit combo(rig)->activated(9);
-    QCOMPARE(chip.DataBuffer, QByteArray(128, '\xFF'));
+    QCOMPARE(chip.DataBuffer(), QByteArray(128, '\xFF'));
 }
 
 void ChipsTest::actionsWhileTheBoxIsToldStayInForce_data() {
@@ -420,16 +420,16 @@ void ChipsTest::actionsWhileTheBoxIsToldStayInForce() {
     rig.trigger(qPrintable(first));
 
     // Whatever came last is what the window shows.
-    ChipState &chip = rig->chip();
+    ChipBuffer &chip = rig->chip();
     if (meanwhile == QLatin1String("combo")) {
-        QCOMPARE(chip.ChipCode, 9);
-        QCOMPARE(chip.DataBuffer, QByteArray(128, '\xFF'));
+        QCOMPARE(chip.ChipCode(), 9);
+        QCOMPARE(chip.DataBuffer(), QByteArray(128, '\xFF'));
         QCOMPARE(rig->statusText(),
                  QStringLiteral(
                      "您还没有打开文件，您选择芯片为93C46，芯片容量为128字节，缓冲区为全 FF。 "));
     } else {
-        QCOMPARE(chip.ChipCode, 8);
-        QCOMPARE(chip.DataBuffer, pattern(10) + QByteArray(65526, '\xFF'));
+        QCOMPARE(chip.ChipCode(), 8);
+        QCOMPARE(chip.DataBuffer(), pattern(10) + QByteArray(65526, '\xFF'));
         QCOMPARE(rig->statusText(),
                  QStringLiteral("正在编辑：") + file + QStringLiteral("    文件大小为： 10字节"));
     }
@@ -438,11 +438,11 @@ void ChipsTest::actionsWhileTheBoxIsToldStayInForce() {
 void ChipsTest::pagesOf24C512() {
     FormRig rig(FormRig::offline());
     rig.chooseModel(8);
-    rig->chip().DataBuffer = pattern(65536);
-    rig->showpage();
+    rig->chip().replace(pattern(65536));
+    rig->hexView()->showpage();
     QScrollBar *scroll = rig->hexView()->scrPage();
     QCOMPARE(scroll->maximum(), 255);
-    QCOMPARE(shownPage(rig), expectedPage(rig->chip().DataBuffer, 0));
+    QCOMPARE(shownPage(rig), expectedPage(rig->chip().DataBuffer(), 0));
 
     // The thumb held down: every position redraws at once.
     QElapsedTimer clock;
@@ -453,28 +453,28 @@ void ChipsTest::pagesOf24C512() {
         QCOMPARE(rig->hexView()->CurrentPage, p);
         QCOMPARE(rig->hexView()->lblAddr(15)->text(), QString::asprintf("%06X:", p * 256 + 240));
         QCOMPARE(cell(rig, 15, 15),
-                 QString::asprintf("%02X", quint8(rig->chip().DataBuffer.at(p * 256 + 255))));
+                 QString::asprintf("%02X", quint8(rig->chip().DataBuffer().at(p * 256 + 255))));
         rig->hexView()->lstHex()->viewport()->repaint();  // paint it, as on screen
     }
     scroll->setSliderDown(false);
     QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
     const QStringList last = shownPage(rig);
-    QCOMPARE(last, expectedPage(rig->chip().DataBuffer, 255));
+    QCOMPARE(last, expectedPage(rig->chip().DataBuffer(), 255));
     QVERIFY(last.last().startsWith(QLatin1String("00FFF0:")));
     QCOMPARE(rig->focusWidget(), rig->hexView()->lstHex());
 
     // showpage always goes back to page 0.
-    rig->showpage();
+    rig->hexView()->showpage();
     QCOMPARE(scroll->value(), 0);
-    QCOMPARE(shownPage(rig), expectedPage(rig->chip().DataBuffer, 0));
+    QCOMPARE(shownPage(rig), expectedPage(rig->chip().DataBuffer(), 0));
 
     QCOMPARE(HexView::FormatAddress(0xFFF0), QStringLiteral("000FFF0"));
     QCOMPARE(HexView::FormatAddress(0xABCDEF1), QStringLiteral("ABCDEF1"));
 
     // The 93C46: eight rows of bytes, eight empty rows, sixteen labels.
     rig.chooseModel(9);
-    rig->chip().DataBuffer = pattern(128);
-    rig->showpage();
+    rig->chip().replace(pattern(128));
+    rig->hexView()->showpage();
     QCOMPARE(shownPage(rig), expectedPage(pattern(256), 0, 8));
 }
 
@@ -504,9 +504,9 @@ void ChipsTest::editingInputs() {
     QFETCH(bool, warned);
     FormRig rig(FormRig::offline());
     rig.chooseModel(1);
-    ChipState &chip = rig->chip();
-    chip.DataBuffer = pattern(512);
-    rig->showpage();
+    ChipBuffer &chip = rig->chip();
+    chip.replace(pattern(512));
+    rig->hexView()->showpage();
     rig->hexView()->scrPage()->setValue(1);
     // Row 2, column 5 of page 1: item 5 * 16 + 2, buffer position 293.
     selectCell(rig, 2, 5);
@@ -515,7 +515,7 @@ void ChipsTest::editingInputs() {
         rig.dialogs.inputs << input;
     const QString status = rig->statusText();
 
-    rig->lstHex_DblClick();
+    emit rig->hexView()->lstHexDoubleClicked();
 
     QVERIFY(!rig.dialogs.calls.isEmpty());
     const ScriptedDialogs::Call &box = rig.dialogs.calls.first();
@@ -526,7 +526,7 @@ void ChipsTest::editingInputs() {
     QByteArray expected = pattern(512);
     if (stored >= 0)
         expected[293] = static_cast<char>(stored);
-    QCOMPARE(chip.DataBuffer, expected);
+    QCOMPARE(chip.DataBuffer(), expected);
     QCOMPARE(shownPage(rig), expectedPage(expected, 1));
     QCOMPARE(rig->hexView()->CurrentPage, 1);
     QCOMPARE(rig->statusText(), status);
@@ -554,33 +554,33 @@ void ChipsTest::realDoubleClickEditsTheCell() {
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, target.center());
 
     QCOMPARE(rig.dialogs.calls.size(), 1);
-    QCOMPARE(rig->chip().DataBuffer.at(293), '\x3C');
-    QCOMPARE(rig->chip().DataBuffer.count('\xFF'), 511);
+    QCOMPARE(rig->chip().DataBuffer().at(293), '\x3C');
+    QCOMPARE(rig->chip().DataBuffer().count('\xFF'), 511);
     QCOMPARE(cell(rig, 2, 5), QStringLiteral("3C"));
 }
 
 void ChipsTest::doubleClickWithoutAByteChangesNothing() {
     FormRig rig(FormRig::offline());
     rig.chooseModel(9);
-    ChipState &chip = rig->chip();
+    ChipBuffer &chip = rig->chip();
     rig.dialogs.inputs = QStringList(3, QStringLiteral("00"));
 
     // Nothing selected right after a redraw.
     selectCell(rig, 1, 1);
-    rig->showpage();
-    rig->lstHex_DblClick();
+    rig->hexView()->showpage();
+    emit rig->hexView()->lstHexDoubleClicked();
     // An empty cell of the eight-row page.
     selectCell(rig, 10, 3);
-    rig->lstHex_DblClick();
-    QCOMPARE(chip.DataBuffer, QByteArray(128, '\xFF'));
+    emit rig->hexView()->lstHexDoubleClicked();
+    QCOMPARE(chip.DataBuffer(), QByteArray(128, '\xFF'));
     QCOMPARE(cell(rig, 10, 3), QString());
 
     // A page change drops the selection too.
     rig.chooseModel(1);
     selectCell(rig, 0, 0);
     rig->hexView()->scrPage()->setValue(1);
-    rig->lstHex_DblClick();
-    QCOMPARE(chip.DataBuffer, QByteArray(512, '\xFF'));
+    emit rig->hexView()->lstHexDoubleClicked();
+    QCOMPARE(chip.DataBuffer(), QByteArray(512, '\xFF'));
     QVERIFY(rig.dialogs.messages().isEmpty());
 }
 

@@ -6,10 +6,12 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "chips/chip_state.h"
+#include "chips/chip_buffer.h"
 #include "link/programmer_link.h"
+#include "messages/texts.h"
+#include "operations/chip_operations.h"
+#include "operations/operation_scope.h"
 #include "support/form_rig.h"
-#include "windows/texts.h"
 
 namespace {
 
@@ -76,7 +78,7 @@ void ExitTest::noPutsTheTimersBack() {
     QFETCH(bool, timer2);
     QFETCH(bool, timer3);
     FormRig rig;
-    QTimer *timers[] = {rig->link().Timer1, rig->Timer2, rig->Timer3};
+    QTimer *timers[] = {rig->link().replyTimer(), rig->Timer2, rig->Timer3};
     const bool states[] = {timer1, timer2, timer3};
     for (int i = 0; i < 3; ++i)
         states[i] ? timers[i]->start() : timers[i]->stop();
@@ -137,7 +139,7 @@ void ExitTest::yesClosesThePortAndTheWindowsInOrder() {
     QVERIFY(rig->link().QuitRequested);
     QVERIFY(!rig->isVisible());
     QVERIFY(!rig->Timer3->isActive() && !rig->Timer2->isActive());
-    QVERIFY(!rig->link().Timer1->isActive());
+    QVERIFY(!rig->link().replyTimer()->isActive());
 }
 
 void ExitTest::yesWithThePortAlreadyClosed() {
@@ -178,7 +180,7 @@ void ExitTest::helpMenuWindowsAreSingle() {
 
 void ExitTest::exitDuringAReadSendsNothingMore() {
     FormRig rig(FormRig::patient());
-    rig->selectModel(8);  // 24C512: 8192 blocks
+    rig->selection().select(8);  // 24C512: 8192 blocks
     rig.clearFrames();
     // Block 100 is slow to answer; the user leaves while it waits.
     BoxFault slow;
@@ -192,7 +194,7 @@ void ExitTest::exitDuringAReadSendsNothingMore() {
         if (call.text == Texts::ExitQuestion)
             framesWhenAsked = rig.frames().size();
     };
-    const QByteArray before = rig->chip().DataBuffer;
+    const QByteArray before = rig->chip().DataBuffer();
 
     QElapsedTimer clock;
     FormRig::runInApplicationLoop([&] {
@@ -210,9 +212,9 @@ void ExitTest::exitDuringAReadSendsNothingMore() {
     QCOMPARE(rig.frames().size(), framesWhenAsked);
     // Quietly: no failure message on the way out, and the buffer untouched.
     QCOMPARE(rig.dialogs.messages().size(), 1);
-    QCOMPARE(rig->chip().DataBuffer, before);
+    QCOMPARE(rig->chip().DataBuffer(), before);
     QVERIFY(!rig->link().port().isOpen());
-    QVERIFY(!rig->chip().operationRunning());
+    QVERIFY(!rig->chip().locked());
 }
 
 void ExitTest::exitDuringAPortSearchStopsIt() {

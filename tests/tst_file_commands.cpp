@@ -9,10 +9,10 @@
 #include <QtTest>
 #include <optional>
 
-#include "chips/hex_view.h"
 #include "files/bin_file.h"
 #include "support/form_rig.h"
 #include "support/test_files.h"
+#include "windows/hex_view.h"
 
 namespace {
 
@@ -45,12 +45,12 @@ struct Snapshot {
 
 Snapshot snapshot(const FormRig &rig) {
     const QAbstractItemModel *model = rig->hexView()->lstHex()->model();
-    return {rig->chip().DataBuffer,
+    return {rig->chip().DataBuffer(),
             rig->hexView()->CurrentPage,
             model->data(model->index(0, 0)).toString(),
             rig->statusText(),
-            rig->chip().ChipCode,
-            rig->chip().BlockCount};
+            rig->chip().ChipCode(),
+            rig->chip().BlockCount()};
 }
 
 }  // namespace
@@ -78,7 +78,7 @@ private:
 
 void FileCommandsTest::dialogsAndCancel() {
     FormRig rig(online());
-    rig->chip().DataBuffer[0] = '\x42';
+    rig->chip().replace(QByteArray(1, '\x42') + rig->chip().DataBuffer().mid(1));
     const Snapshot before = snapshot(rig);
 
     rig.click("Command4");
@@ -126,7 +126,7 @@ void FileCommandsTest::loadFollowsTheSizeRule() {
     FormRig rig(online());
     rig.chooseModel(model);
     const int capacity = rig->chip().ModelCapacity[model];
-    rig->chip().DataBuffer = pattern(capacity, 99);
+    rig->chip().replace(pattern(capacity, 99));
     rig->hexView()->scrPage()->setValue(rig->hexView()->scrPage()->maximum());
     const Snapshot before = snapshot(rig);
     const QString path = dir_.path() + QLatin1Char('/') + name;
@@ -165,7 +165,7 @@ void FileCommandsTest::sixtyFourKiBRoundTrip() {
     FormRig rig(online());
     const QString path = dir_.filePath(QStringLiteral("full.BIN"));
     rig.chooseModel(8);
-    rig->chip().DataBuffer = pattern(65536, 5);
+    rig->chip().replace(pattern(65536, 5));
     const QString status = rig->statusText();
     rig.dialogs.fileNames << path << path << path;
 
@@ -176,12 +176,12 @@ void FileCommandsTest::sixtyFourKiBRoundTrip() {
 
     rig.chooseModel(8);
     rig.trigger("fopen");
-    QCOMPARE(rig->chip().DataBuffer, pattern(65536, 5));
+    QCOMPARE(rig->chip().DataBuffer(), pattern(65536, 5));
     QVERIFY(rig.dialogs.messages().isEmpty());
 
     rig.chooseModel(7);
     rig.trigger("fopen");
-    QCOMPARE(rig->chip().DataBuffer, QByteArray(32768, '\xFF'));
+    QCOMPARE(rig->chip().DataBuffer(), QByteArray(32768, '\xFF'));
     QCOMPARE(rig.dialogs.messages().size(), 1);
 }
 
@@ -189,7 +189,7 @@ void FileCommandsTest::saveWritesExactlyTheBuffer() {
     FormRig rig(online());
     const QString path = dir_.filePath(QStringLiteral("longer.bin"));
     QVERIFY(writeFile(path, QByteArray(4096, 'x')));
-    rig->chip().DataBuffer = pattern(256, 1);
+    rig->chip().replace(pattern(256, 1));
     rig.dialogs.fileNames << path;
     rig.trigger("fsave");
     QCOMPARE(readFile(path), pattern(256, 1));
@@ -197,7 +197,7 @@ void FileCommandsTest::saveWritesExactlyTheBuffer() {
 
     // 93C46: all 128 bytes, although the view shows a full page.
     rig.chooseModel(9);
-    rig->chip().DataBuffer = pattern(128, 2);
+    rig->chip().replace(pattern(128, 2));
     rig.dialogs.fileNames << path;
     rig.click("Command2");
     QCOMPARE(readFile(path), pattern(128, 2));
@@ -214,7 +214,7 @@ void FileCommandsTest::failedLoadKeepsTheBuffer() {
     QFETCH(QString, path);
     FormRig rig(online());
     rig.chooseModel(1);
-    rig->chip().DataBuffer = pattern(512, 3);
+    rig->chip().replace(pattern(512, 3));
     rig->hexView()->scrPage()->setValue(1);
     const Snapshot before = snapshot(rig);
     rig.dialogs.fileNames << path;
@@ -233,7 +233,7 @@ void FileCommandsTest::failedLoadKeepsTheBuffer() {
 void FileCommandsTest::failedSaveKeepsTheOldFile() {
     FormRig rig(online());
     rig.chooseModel(8);
-    rig->chip().DataBuffer = pattern(65536, 4);
+    rig->chip().replace(pattern(65536, 4));
     const QString status = rig->statusText();
     QTemporaryDir own;
     const QString old = own.filePath(QStringLiteral("old.bin"));
@@ -265,7 +265,7 @@ void FileCommandsTest::failedSaveKeepsTheOldFile() {
             qPrintable(boxes[i].text));
     }
     // The buffer is still there to be saved elsewhere.
-    QCOMPARE(rig->chip().DataBuffer, pattern(65536, 4));
+    QCOMPARE(rig->chip().DataBuffer(), pattern(65536, 4));
     QCOMPARE(rig->statusText(), status);
 }
 
@@ -273,10 +273,12 @@ void FileCommandsTest::operationStartedDuringTheDialogStopsTheLoad() {
     FormRig rig(online());
     const QString path = dir_.filePath(QStringLiteral("during.bin"));
     QVERIFY(writeFile(path, pattern(256)));
-    rig->chip().DataBuffer = pattern(256, 8);
+    rig->chip().replace(pattern(256, 8));
     const Snapshot before = snapshot(rig);
     std::optional<OperationScope> running;
-    rig.dialogs.onCall = [&](const ScriptedDialogs::Call &) { running.emplace(rig->chip()); };
+    rig.dialogs.onCall = [&](const ScriptedDialogs::Call &) {
+        running.emplace(rig->chip(), rig->link());
+    };
     rig.dialogs.fileNames << path;
 
     rig.trigger("fopen");
@@ -289,7 +291,7 @@ void FileCommandsTest::operationStartedDuringTheDialogStopsTheLoad() {
     rig.dialogs.onCall = nullptr;
     rig.dialogs.fileNames << path;
     rig.trigger("fopen");
-    QCOMPARE(rig->chip().DataBuffer, pattern(256));
+    QCOMPARE(rig->chip().DataBuffer(), pattern(256));
 }
 
 QTEST_MAIN(FileCommandsTest)

@@ -5,8 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "files/format_texts.h"
 #include "files/image_formats.h"
+#include "messages/format_texts.h"
 #include "support/test_files.h"
 
 using ImageFormats::Format;

@@ -17,8 +17,8 @@
 #include <QtTest>
 #include <algorithm>
 
-#include "chips/hex_view.h"
 #include "support/form_rig.h"
+#include "windows/hex_view.h"
 
 namespace {
 
@@ -254,8 +254,7 @@ void LayoutTest::shortcutsRunTheirItems() {
     FormRig rig(FormRig::patient());
     QVERIFY(rig.isOnline());
     rig.dialogs.defaultAnswer = Dialogs::Answer::No;
-    rig.find<QComboBox>("Combo1")->setCurrentIndex(9);
-    rig->Combo1_Click();
+    rig.chooseModel(9);
     QVERIFY(activate(*rig));
     rig.clearFrames();
     rig.dialogs.clear();
@@ -266,7 +265,7 @@ void LayoutTest::shortcutsRunTheirItems() {
 
     if (effect == QLatin1String("new")) {
         QCOMPARE(rig.find<QComboBox>("Combo1")->currentIndex(), 0);
-        QCOMPARE(rig->chip().DataBuffer.size(), 256);
+        QCOMPARE(rig->chip().DataBuffer().size(), 256);
     } else if (effect == QLatin1String("test")) {
         QVERIFY(!rig.framesWithCode(0xFE).isEmpty());
         QVERIFY(rig.isOnline());
@@ -294,7 +293,7 @@ void LayoutTest::lockedMenuShortcutsDoNothing() {
     QVERIFY(rig.frames().isEmpty());
 
     // The same keys work once the box is online again.
-    rig->goonline();
+    rig->online().goonline();
     QTest::keyClick(&*rig, Qt::Key_F6);
     QCOMPARE(rig.dialogs.calls.size(), 1);
 }
@@ -302,8 +301,10 @@ void LayoutTest::lockedMenuShortcutsDoNothing() {
 void LayoutTest::inertControlsChangeNothing() {
     FormRig rig(FormRig::patient());
     rig.clearFrames();
-    QByteArray &buffer = rig->chip().DataBuffer;
-    buffer[3] = '\x12';
+    QByteArray edited = rig->chip().DataBuffer();
+    edited[3] = '\x12';
+    rig->chip().replace(edited);
+    const QByteArray &buffer = rig->chip().DataBuffer();
     const QByteArray before = buffer;
     const QString status = rig->statusText();
 
@@ -336,7 +337,7 @@ void LayoutTest::offlineLocksOnlyTheOperations() {
     QCOMPARE(state(operations), QStringLiteral("11111"));
     QVERIFY(icoprate->menuAction()->isEnabled());
 
-    rig->gooffline();
+    rig->online().gooffline();
     QCOMPARE(text1->text(), QStringLiteral("脱机"));
     QCOMPARE(text1->palette().color(QPalette::Base), QColor(255, 0, 0));
     QCOMPARE(state(operations), QStringLiteral("00000"));
@@ -346,15 +347,15 @@ void LayoutTest::offlineLocksOnlyTheOperations() {
         QVERIFY2(rig.action(item)->isEnabled(), item);
 
     // Offline wins: an operation ending while offline leaves them locked.
-    rig->enableops();
+    rig->online().enableops();
     QCOMPARE(state(operations), QStringLiteral("00000"));
     QVERIFY(!icoprate->menuAction()->isEnabled());
     QCOMPARE(text1->text(), QStringLiteral("脱机"));
 
-    rig->goonline();
+    rig->online().goonline();
     QCOMPARE(text1->text(), QStringLiteral("联机"));
     QCOMPARE(text1->palette().color(QPalette::Base), QColor(0, 255, 0));
-    rig->disableops();
+    rig->online().disableops();
     QCOMPARE(state(operations), QStringLiteral("00000"));
     QVERIFY(!icoprate->menuAction()->isEnabled());
     QCOMPARE(state(others), QStringLiteral("1111"));

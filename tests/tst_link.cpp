@@ -7,8 +7,8 @@
 #include <QtTest>
 
 #include "link/programmer_link.h"
+#include "messages/texts.h"
 #include "support/form_rig.h"
-#include "windows/texts.h"
 
 namespace {
 
@@ -58,7 +58,7 @@ void LinkTest::completeReplyInTime() {
     // Positions past the reply keep what was there.
     QCOMPARE(link.ReplyFrame.mid(10), QByteArray(ProgrammerLink::ReplyBufferSize - 10, '\x77'));
     QVERIFY(link.ReplyValid);
-    QVERIFY(!link.Timer1->isActive());
+    QVERIFY(!link.replyTimer()->isActive());
 }
 
 void LinkTest::shortReplyWaitsForTheReceiveTimeOut() {
@@ -195,7 +195,7 @@ void LinkTest::closedPortFailsQuietly() {
     QVERIFY(!link.sendandread());
     QVERIFY(rig.frames().isEmpty());
     QVERIFY(rig.dialogs.calls.isEmpty());
-    QVERIFY(!link.Timer1->isActive());
+    QVERIFY(!link.replyTimer()->isActive());
 }
 
 void LinkTest::secondExchangeIsRefusedWhileOneWaits() {

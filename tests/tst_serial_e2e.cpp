@@ -14,17 +14,19 @@
 #include <memory>
 
 #include "box/box_core.h"
-#include "chips/chip_state.h"
+#include "chips/chip_buffer.h"
 #include "link/port_numbering.h"
 #include "link/port_search.h"
 #include "link/programmer_link.h"
 #include "link/qt_serial_port.h"
+#include "messages/texts.h"
+#include "operations/chip_operations.h"
+#include "operations/operation_scope.h"
 #include "support/emulator_process.h"
 #include "support/form_rig.h"
 #include "support/scripted_dialogs.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
-#include "windows/texts.h"
 
 namespace {
 
@@ -128,7 +130,7 @@ void SerialEndToEndTest::findsTheBoxPastDevicesThatCannotBeOpenedAndReads() {
 
     program.read();
     QCOMPARE(program.dialogs.messageTexts(), QStringList{Texts::ReadSucceeded});
-    QCOMPARE(program.form->chip().DataBuffer, BoxCore::demoPattern(0).left(256));
+    QCOMPARE(program.form->chip().DataBuffer(), BoxCore::demoPattern(0).left(256));
     QVERIFY(program.isOnline());
 }
 
@@ -185,7 +187,7 @@ void SerialEndToEndTest::cablePulledDuringAWait() {
     qint64 killedAt = -1, failedAt = -1;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (program.form->chip().BlockIndex == 5 && link.busy() &&
+        if (program.form->operations().BlockIndex == 5 && link.busy() &&
             link.port().bytesWaiting() >= replyBytes) {
             watch.stop();
             killedAt = clock.elapsed();
@@ -200,7 +202,7 @@ void SerialEndToEndTest::cablePulledDuringAWait() {
     // of a started reply.
     QVERIFY(killedAt >= 0);
     QVERIFY2(failedAt - killedAt < 1500, qPrintable(QString::number(failedAt - killedAt)));
-    QCOMPARE(program.dialogs.messageTexts(), QStringList{program.form->FailureHint});
+    QCOMPARE(program.dialogs.messageTexts(), QStringList{Texts::FailureHint});
     QVERIFY(!link.port().isOpen());
     QVERIFY(!program.isOnline());
 
@@ -214,7 +216,7 @@ void SerialEndToEndTest::cablePulledDuringAWait() {
     // The next online check finds no device there: offline, without a word.
     program.dialogs.clear();
     clock.restart();
-    program.form->Timer3_Timer();
+    program.form->supervision().check();
     QVERIFY2(clock.elapsed() < 450, qPrintable(QString::number(clock.elapsed())));
     QVERIFY(!program.isOnline());
     QVERIFY(program.dialogs.calls.isEmpty());

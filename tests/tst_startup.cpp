@@ -18,8 +18,8 @@
 #include "link/port_numbering.h"
 #include "link/port_search.h"
 #include "link/programmer_link.h"
+#include "messages/texts.h"
 #include "support/form_rig.h"
-#include "windows/texts.h"
 
 namespace {
 
@@ -177,7 +177,7 @@ void StartupTest::loadStepPreparesTheWindow() {
              QStringLiteral(
                  "您还没有打开文件，系统默认芯片为24C02，芯片容量为256字节，缓冲区为全 FF。 "));
     QCOMPARE(
-        rig->FailureHint.split("\r\n"),
+        Texts::FailureHint.split("\r\n"),
         (QStringList{
             QStringLiteral("操作未成功，可能有以下原因："),
             QStringLiteral("1.编程器USB编程电缆没有连接，"),
@@ -186,9 +186,9 @@ void StartupTest::loadStepPreparesTheWindow() {
                            "互换！！,93C46-93C86之间也不要互相代换！！")}));
 
     QCOMPARE(rig.find<QComboBox>("Combo1")->currentIndex(), 0);
-    QCOMPARE(rig->chip().ChipCode, 0);
-    QCOMPARE(rig->chip().BlockCount, 31);
-    QCOMPARE(rig->chip().DataBuffer, QByteArray(256, '\xFF'));
+    QCOMPARE(rig->chip().ChipCode(), 0);
+    QCOMPARE(rig->chip().BlockCount(), 31);
+    QCOMPARE(rig->chip().DataBuffer(), QByteArray(256, '\xFF'));
 
     for (const char *name : {"Text2", "ProgressBar1", "Command3", "Label4"})
         QVERIFY2(!rig.find(name)->isVisibleTo(&*rig), name);
@@ -306,7 +306,7 @@ void StartupTest::portsThatCannotBeOpenedCostNoTime() {
 
     QElapsedTimer clock;
     clock.start();
-    rig->findport();
+    rig->search().findport();
     QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
     QVERIFY(rig.isOnline());
     QCOMPARE(rig->search().PortNumber, 15);
@@ -348,7 +348,7 @@ void StartupTest::misbehavingDeviceIsPassedOver() {
 
     QElapsedTimer clock;
     clock.start();
-    rig->findport();
+    rig->search().findport();
     const qint64 elapsed = clock.elapsed();
     flood.stop();
 

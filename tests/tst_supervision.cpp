@@ -3,11 +3,13 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "chips/chip_state.h"
+#include "chips/chip_buffer.h"
 #include "link/port_search.h"
 #include "link/programmer_link.h"
+#include "messages/texts.h"
+#include "operations/chip_operations.h"
+#include "operations/operation_scope.h"
 #include "support/form_rig.h"
-#include "windows/texts.h"
 
 namespace {
 
@@ -37,7 +39,7 @@ public:
     explicit TickLog(FormRig &rig) {
         // Connected after the window's own handler: sees the tick's result.
         QObject::connect(rig->Timer3, &QTimer::timeout, rig->Timer3, [this, &rig] {
-            ticks << Tick{rig->chip().operationRunning(), rig.button("Command11")->isEnabled(),
+            ticks << Tick{rig->chip().locked(), rig.button("Command11")->isEnabled(),
                           rig.button("Command12")->isEnabled()};
         });
     }
@@ -150,7 +152,7 @@ void SupervisionTest::unpluggedWhileIdleThenPluggedBack() {
 void SupervisionTest::menuTestWorksWhileTheButtonIsDisabled() {
     FormRig rig(FormRig::roomy());
     rig.box.stopAnsweringAfter(0);
-    rig->Timer3_Timer();
+    rig->supervision().check();
     QVERIFY(rig.isOffline());
     rig->Timer3->stop();
 
@@ -195,13 +197,13 @@ void SupervisionTest::exitDuringTheCheckEndsItsSearch() {
     options.silentPorts = {2};
     FormRig rig(options);
     rig.box.stopAnsweringAfter(0);
-    rig->gooffline();
+    rig->online().gooffline();
     rig.bank.openAttempts.clear();
 
     // The user leaves while the check searches on port 1.
     FormRig::runInApplicationLoop([&] {
-        QTimer::singleShot(50, &*rig, [&] { rig->fquit_Click(); });
-        rig->Timer3_Timer();
+        QTimer::singleShot(50, &*rig, [&] { rig->exitCommand().fquit_Click(); });
+        rig->supervision().check();
     });
     QCOMPARE(rig.dialogs.messageTexts(), QStringList{Texts::ExitQuestion});
     QCOMPARE(rig.bank.openAttempts, QList<int>{1});
@@ -230,7 +232,7 @@ void SupervisionTest::periodicCheckTakesAnyCompleteReply() {
     rig.clearFrames();
     rig.box.addFault(fault(BoxFault::Kind(kind), Test, value, 1));
 
-    rig->Timer3_Timer();
+    rig->supervision().check();
     QCOMPARE(rig.frames(), QList<QByteArray>{FormRig::frame(Test)});
     QCOMPARE(rig.isOnline(), answered);
     QCOMPARE(rig.port->isOpen(), answered);
@@ -248,7 +250,7 @@ void SupervisionTest::readThatLosesTheBoxKeepsThePort() {
 
     QCOMPARE(rig.dialogs.calls.size(), 1);
     const ScriptedDialogs::Call warning = rig.dialogs.calls.first();
-    QCOMPARE(warning.text, rig->FailureHint);
+    QCOMPARE(warning.text, Texts::FailureHint);
     QCOMPARE(warning.title, QStringLiteral("警告信息"));
     QCOMPARE(warning.icon, Dialogs::Icon::Warning);
     QVERIFY(rig.isOffline());
@@ -260,7 +262,7 @@ void SupervisionTest::readThatLosesTheBoxKeepsThePort() {
     QVERIFY(rig.port->isOpen());
 
     // The next check searches in vain, silently, and keeps the timer going.
-    rig->Timer3_Timer();
+    rig->supervision().check();
     QVERIFY(rig.isOffline());
     QVERIFY(rig->Timer3->isActive());
     QCOMPARE(rig.bank.openedPorts, (QList<int>{1, 1}));
@@ -268,7 +270,7 @@ void SupervisionTest::readThatLosesTheBoxKeepsThePort() {
 
     rig->Timer3->stop();
     rig.box.stopAnsweringAfter(-1);
-    rig->Timer3_Timer();
+    rig->supervision().check();
     QVERIFY(rig.isOnline());
     QCOMPARE(rig.bank.openedPorts, (QList<int>{1, 1, 1}));
     QCOMPARE(rig.dialogs.calls.size(), 1);
@@ -292,7 +294,7 @@ void SupervisionTest::tickInsideAWaitIsSkipped() {
     int nestedTicks = 0;
     const auto tickNow = [&] {
         ++nestedTicks;
-        rig->Timer3_Timer();
+        rig->supervision().check();
     };
 
     if (wait == "exchange") {
@@ -325,12 +327,12 @@ void SupervisionTest::tickInsideAWaitIsSkipped() {
         };
         if (wait == "check's own message") {
             rig.box.stopAnsweringAfter(0);
-            rig->Timer3_Timer();
+            rig->supervision().check();
             QCOMPARE(rig.dialogs.messageTexts(), QStringList{CommunicationFault});
         } else {
             rig.box.stopAnsweringAfter(2);
             rig.click("Command6");
-            QCOMPARE(rig.dialogs.messageTexts(), QStringList{rig->FailureHint});
+            QCOMPARE(rig.dialogs.messageTexts(), QStringList{Texts::FailureHint});
         }
         QCOMPARE(attemptsDuringMessage, attempts);
         QVERIFY(rig.isOffline());

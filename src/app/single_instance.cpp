@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QStandardPaths>
 
-#include "windows/dialogs.h"
-#include "windows/texts.h"
+#include "messages/dialogs.h"
+#include "messages/texts.h"
 
 SingleInstance::SingleInstance(const QString &lockPath) : lock_(lockPath) {
     // The program holds the lock for hours: never call it stale by age, only

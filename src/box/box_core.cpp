@@ -4,30 +4,13 @@
 
 namespace {
 
-constexpr quint8 ReplyConnection = 0xFD;
-constexpr quint8 ReplyChipSelect = 0xF9;
-constexpr quint8 ReplyReadOpen = 0xFB;
-constexpr quint8 ReplyWriteOpen = 0xDB;
-constexpr quint8 ReplyBlock = 0xF6;
+using namespace Protocol;
+
 constexpr quint8 DefaultWrongCode = 0xEE;
 constexpr int DefaultGarbage = 10;
 
-bool isKnown(quint8 command) {
-    switch (command) {
-        case BoxCore::ConnectionTest:
-        case BoxCore::ChipSelect:
-        case BoxCore::ReadOpen:
-        case BoxCore::BlockRead:
-        case BoxCore::WriteOpen:
-        case BoxCore::BlockWrite:
-            return true;
-        default:
-            return false;
-    }
-}
-
 bool carriesAddress(quint8 command) {
-    return command == BoxCore::BlockRead || command == BoxCore::BlockWrite;
+    return command == BlockRead || command == BlockWrite;
 }
 
 }  // namespace
@@ -89,12 +72,12 @@ QList<BoxCore::Outgoing> BoxCore::receive(const QByteArray &bytes) {
 }
 
 int BoxCore::blockOf(const QByteArray &frame) const {
-    const int address = (quint8(frame[1]) << 8) | quint8(frame[2]);
+    const int address = frameAddress(frame);
     return ChipCatalogue::isMicrowire(model_) ? address / 4 : address / 8;
 }
 
 qint64 BoxCore::byteOffset(const QByteArray &frame) const {
-    const qint64 address = (quint8(frame[1]) << 8) | quint8(frame[2]);
+    const qint64 address = frameAddress(frame);
     return ChipCatalogue::isMicrowire(model_) ? address * 2 : address;
 }
 
@@ -104,7 +87,8 @@ bool BoxCore::handle(const QByteArray &frame, Outgoing &out) {
     if (answerLimit_ >= 0 && frameCount_ > answerLimit_)
         return false;
     const quint8 command = quint8(frame[0]);
-    if (!isKnown(command))
+    // The box ignores codes it does not know.
+    if (!expectedReply(command))
         return false;
 
     // Pick the faults before doing the work: a refused command has no effect.
@@ -170,36 +154,28 @@ bool BoxCore::handle(const QByteArray &frame, Outgoing &out) {
 }
 
 QByteArray BoxCore::answer(const QByteArray &frame, bool perform) {
-    QByteArray reply(ReplySize, '\0');
+    const quint8 command = quint8(frame[0]);
+    QByteArray reply = Protocol::reply(expectedReply(command));
     QByteArray &memory = chips_[size_t(model_)];
     const qint64 offset = byteOffset(frame);
-    switch (quint8(frame[0])) {
-        case ConnectionTest:
-            reply[0] = char(ReplyConnection);
-            break;
+    switch (command) {
         case ChipSelect:
-            reply[0] = char(ReplyChipSelect);
             // An unknown model code is acknowledged and ignored.
             if (perform && quint8(frame[1]) < ChipCatalogue::ModelCount)
                 model_ = quint8(frame[1]);
             break;
-        case ReadOpen:
-            reply[0] = char(ReplyReadOpen);
-            break;
-        case WriteOpen:
-            reply[0] = char(ReplyWriteOpen);
-            break;
         case BlockRead:
-            reply[0] = char(ReplyBlock);
-            for (int i = 0; i < 8; ++i)
+            for (int i = 0; i < BlockSize; ++i)
                 reply[1 + i] = memory[(offset + i) % memory.size()];
             break;
         case BlockWrite:
-            reply[0] = char(ReplyBlock);
             if (perform) {
-                for (int i = 0; i < 8; ++i)
-                    memory[(offset + i) % memory.size()] = frame[3 + i];
+                const QByteArrayView data = frameData(frame);
+                for (int i = 0; i < BlockSize; ++i)
+                    memory[(offset + i) % memory.size()] = data[i];
             }
+            break;
+        default:
             break;
     }
     return reply;

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "chips/chip_catalogue.h"
+#include "link/protocol.h"
 
 // A fault the box shows on demand. A fault applies to every frame that gets a
 // reply and matches its command and block; all matching faults apply, in the
@@ -29,17 +30,8 @@ struct BoxFault {
 // The programmer box without any transport: bytes in, timed replies out.
 class BoxCore {
 public:
-    static constexpr int FrameSize = 12;
-    static constexpr int ReplySize = 10;
-
-    enum Command : quint8 {
-        ConnectionTest = 0xFE,
-        ChipSelect = 0xFA,
-        ReadOpen = 0xFC,
-        BlockRead = 0xF8,
-        WriteOpen = 0xDC,
-        BlockWrite = 0xD8,
-    };
+    static constexpr int FrameSize = Protocol::FrameSize;
+    static constexpr int ReplySize = Protocol::ReplySize;
 
     struct Outgoing {
         QByteArray bytes;

@@ -3,10 +3,10 @@
 #include <QString>
 #include <array>
 
-// The fourteen chip models. The index is the model's position in Combo1 and
+// The fourteen chip models. The index is the model's position in the chooser and
 // also the code sent to the box in the chip-select command.
 struct ChipModel {
-    const char *name;         // Combo1 text, e.g. "24C02"
+    const char *name;         // the chooser's text, e.g. "24C02"
     const char *menuName;     // object name of the menu item, e.g. "c2402"
     const char *menuCaption;  // menu caption; the first four end in a blank
     qint32 capacity;          // bytes

@@ -1,43 +1,38 @@
 #pragma once
 
-#include <QPointer>
+#include <QObject>
 #include <QString>
-#include <functional>
 
-struct ChipState;
+class ChipBuffer;
 class Dialogs;
-class HexView;
-class OperationControls;
-class ProgrammerLink;
-class QComboBox;
 
-// Choosing one of the fourteen models: from its menu item, from Combo1 or by
-// "新建". Every selection starts a fresh buffer full of FFH.
-class ModelSelection {
+// Choosing one of the fourteen models: from its menu item, from the chooser
+// list or by "新建". Every selection starts a fresh buffer full of FFH; it is
+// refused while a chip operation runs, and when the user keeps byte edits
+// that the new buffer would discard.
+class ModelSelection : public QObject {
+    Q_OBJECT
+
 public:
-    ModelSelection(ChipState &state, QComboBox *chooser, HexView &view, ProgrammerLink &link,
-                   OperationControls &controls, Dialogs &dialogs);
+    ModelSelection(ChipBuffer &buffer, Dialogs &dialogs, QObject *parent = nullptr);
 
-    std::function<void(const QString &)> setStatus = [](const QString &) {};
-
-    // Selects model k; ignored while a chip operation runs, and when the user
-    // keeps byte edits that a new buffer would discard.
-    void select(int k);
-    void Combo1_Click();
-    void fnew_Click();
-    // Tells the box the selected model.
-    void sendxh();
+    // Each returns false when the selection was refused.
+    bool select(int k);
+    // A pick in the chooser list; no pick or one past the end means the last model.
+    bool choose(int listIndex);
+    bool newFile();
 
     static QString statusText(int k);
 
+signals:
+    void statusChanged(const QString &text);
+    // Model k is selected; the box is to be told.
+    void selected(int k);
+
 private:
-    void apply(int k, const QString &status);
+    bool apply(int k, const QString &status);
     bool mayDiscardEdits();
 
-    ChipState &state_;
-    QPointer<QComboBox> Combo1;
-    HexView &view_;
-    ProgrammerLink &link_;
-    OperationControls &controls_;
+    ChipBuffer &buffer_;
     Dialogs &dialogs_;
 };

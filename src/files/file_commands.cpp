@@ -1,21 +1,21 @@
 #include "files/file_commands.h"
 
-#include "chips/chip_state.h"
+#include "chips/chip_buffer.h"
 #include "files/bin_file.h"
-#include "windows/dialogs.h"
-#include "windows/texts.h"
+#include "messages/dialogs.h"
+#include "messages/texts.h"
 
-FileCommands::FileCommands(ChipState &state, Dialogs &dialogs) : state_(state), dialogs_(dialogs) {}
+FileCommands::FileCommands(ChipBuffer &buffer, Dialogs &dialogs, QObject *parent)
+    : QObject(parent), buffer_(buffer), dialogs_(dialogs) {}
 
-void FileCommands::fopen_Click() {
+void FileCommands::open() {
     // A load would replace the buffer under the running operation.
-    if (state_.operationRunning())
+    if (buffer_.locked())
         return;
     const QString path = dialogs_.openFile(Texts::OpenTitle, Texts::FileFilter);
-    if (path.isEmpty() || state_.operationRunning())
+    if (path.isEmpty() || buffer_.locked())
         return;
-    const int model = selectedModel();
-    const qint32 capacity = state_.ModelCapacity.at(static_cast<size_t>(model));
+    const qint32 capacity = buffer_.capacityOf(buffer_.ChipCode());
     const BinFile::LoadResult loaded = BinFile::load(path, capacity);
     switch (loaded.status) {
         case BinFile::LoadStatus::TooLarge:
@@ -28,14 +28,12 @@ void FileCommands::fopen_Click() {
         case BinFile::LoadStatus::Loaded:
             break;
     }
-    state_.DataBuffer = loaded.buffer;
-    state_.UnsavedEdits = false;
-    showpage();
-    setStatus(Texts::EditingStatus + path + Texts::FileSizeStatus + QLatin1Char(' ') +
-              QString::number(loaded.length) + Texts::Bytes);
+    buffer_.replace(loaded.buffer);
+    emit statusChanged(Texts::EditingStatus + path + Texts::FileSizeStatus + QLatin1Char(' ') +
+                       QString::number(loaded.length) + Texts::Bytes);
 }
 
-void FileCommands::fsave_Click() {
+void FileCommands::save() {
     Dialogs::SaveOptions options;
     options.overwritePrompt = true;
     options.createPrompt = true;
@@ -43,8 +41,8 @@ void FileCommands::fsave_Click() {
     const QString path = dialogs_.saveFile(Texts::SaveTitle, Texts::FileFilter, options);
     if (path.isEmpty())
         return;
-    if (BinFile::save(path, state_.DataBuffer))
-        state_.UnsavedEdits = false;
+    if (BinFile::save(path, buffer_.DataBuffer()))
+        buffer_.markSaved();
     else
         dialogs_.warning(Texts::SaveFailedBegin + path + Texts::SaveFailedEnd);
 }

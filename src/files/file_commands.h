@@ -1,26 +1,25 @@
 #pragma once
 
-#include <functional>
-
+#include <QObject>
 #include <QString>
 
-struct ChipState;
+class ChipBuffer;
 class Dialogs;
 
 // "打开文件" and "保存文件": the buffer to and from raw image files.
-class FileCommands {
+class FileCommands : public QObject {
+    Q_OBJECT
+
 public:
-    FileCommands(ChipState &state, Dialogs &dialogs);
+    FileCommands(ChipBuffer &buffer, Dialogs &dialogs, QObject *parent = nullptr);
 
-    // Combo1's list index: the capacity of a load is the chosen model's.
-    std::function<int()> selectedModel = [] { return 0; };
-    std::function<void()> showpage = [] {};
-    std::function<void(const QString &)> setStatus = [](const QString &) {};
+    void open();
+    void save();
 
-    void fopen_Click();
-    void fsave_Click();
+signals:
+    void statusChanged(const QString &text);
 
 private:
-    ChipState &state_;
+    ChipBuffer &buffer_;
     Dialogs &dialogs_;
 };

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "files/bin_file.h"
-#include "files/format_texts.h"
+#include "messages/format_texts.h"
 
 #if __has_include(<srecord/input/file/motorola.h>)
 #include <srecord/input/file/motorola.h>

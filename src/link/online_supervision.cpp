@@ -1,84 +1,68 @@
 #include "link/online_supervision.h"
 
-#include <QAbstractButton>
-#include <QLineEdit>
 #include <QTimer>
 
-#include "link/operation_controls.h"
+#include "link/online_state.h"
 #include "link/port_search.h"
 #include "link/programmer_link.h"
-#include "operations/progress_display.h"
-#include "windows/dialogs.h"
-#include "windows/texts.h"
+#include "link/protocol.h"
+#include "messages/dialogs.h"
+#include "messages/texts.h"
 
-OnlineSupervision::OnlineSupervision(ProgrammerLink &link, OperationControls &operationControls,
-                                     PortSearch &search, ProgressDisplay &progress,
-                                     Dialogs &dialogs, Controls controls,
-                                     const QString &failureHint)
-    : link_(link),
-      operationControls_(operationControls),
+OnlineSupervision::OnlineSupervision(ProgrammerLink &link, OnlineState &online, PortSearch &search,
+                                     Dialogs &dialogs, QTimer *checkTimer, QObject *parent)
+    : QObject(parent),
+      link_(link),
+      online_(online),
       search_(search),
-      progress_(progress),
       dialogs_(dialogs),
-      Command11(controls.testButton),
-      Command12(controls.exitButton),
-      Text2(controls.testNotice),
-      Timer3(controls.checkTimer),
-      failureHint_(failureHint) {}
-
-bool OnlineSupervision::linkInUse() const {
-    return link_.busy() || search_.searching() || operationRunning();
-}
+      checkTimer_(checkTimer) {}
 
 void OnlineSupervision::opfailed() {
-    dialogs_.warning(failureHint_);
-    operationControls_.gooffline();
+    dialogs_.warning(Texts::FailureHint);
+    online_.gooffline();
     search_.PortFound = false;
-    Text2->hide();
-    progress_.hide();
+    search_.hideNotice();
 }
 
-void OnlineSupervision::Command11_Click() {
-    // A search now would close the port under the exchange that waits.
-    if (linkInUse() || link_.QuitRequested)
+void OnlineSupervision::test() {
+    // A search now would close the port under whatever holds it.
+    if (!link_.mayStart(ProgrammerLink::Use::Search))
         return;
-    progress_.hide();
-    operationControls_.gooffline();
+    emit testStarted();
+    online_.gooffline();
     search_.PortFound = false;
-    Command11->setEnabled(false);
+    emit testEnabled(false);
     search_.findport();
 }
 
-void OnlineSupervision::Timer3_Timer() {
-    const bool online = onlineUse();
-    Command11->setEnabled(!online);
-    if (!online)
+void OnlineSupervision::check() {
+    emit testEnabled(!onlineUse_);
+    if (!onlineUse_)
         return;
 
-    const bool idle = (operationControls_.isOnline() && operationControls_.operationsEnabled()) ||
-                      (operationControls_.isOffline() && !operationControls_.operationsEnabled());
-    Command12->setEnabled(idle);
+    const bool idle = online_.isOnline() == online_.operationsEnabled();
+    emit exitEnabled(idle);
 
-    // A tick that falls inside a waiting exchange, a search or this check's
-    // own message box is skipped; the next one comes soon enough.
-    if (linkInUse() || tickDepth_ > 0 || link_.QuitRequested)
+    // A tick that falls inside a waiting exchange, a search, an operation or
+    // this check's own message box is skipped; the next one comes soon enough.
+    if (!link_.mayStart(ProgrammerLink::Use::Check))
         return;
-    ++tickDepth_;
+    const ProgrammerLink::Hold checking(link_, ProgrammerLink::Use::Check);
 
-    if (operationControls_.isOffline()) {
-        Command11_Click();
+    if (!online_.isOnline()) {
+        test();
         // An exit confirmed during the search stopped the timer for good.
-        if (operationControls_.isOffline() && !Timer3->isActive() && !link_.QuitRequested)
-            Timer3->start();
+        if (!online_.isOnline() && checkTimer_ && !checkTimer_->isActive() && !link_.QuitRequested)
+            checkTimer_->start();
     }
-    if (operationControls_.isOnline() && operationControls_.operationsEnabled()) {
-        link_.setCommand(PortSearch::TestCommand);
+    if (online_.isOnline() && online_.operationsEnabled()) {
+        link_.setCommand(Protocol::ConnectionTest);
         if (!link_.sendandread() && !link_.QuitRequested) {
             link_.closePort();
-            operationControls_.gooffline();
+            online_.gooffline();
             search_.PortFound = false;
             dialogs_.warning(Texts::CommunicationFault);
         }
     }
-    --tickDepth_;
 }

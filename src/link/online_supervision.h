@@ -1,54 +1,46 @@
 #pragma once
 
+#include <QObject>
 #include <QPointer>
-#include <QString>
-#include <functional>
 
 class Dialogs;
-class OperationControls;
+class OnlineState;
 class PortSearch;
 class ProgrammerLink;
-class ProgressDisplay;
-class QAbstractButton;
-class QLineEdit;
 class QTimer;
 
-// Keeps the online indicator true to the facts: the Test button, the periodic
-// check of Timer3 and the failure path of the read.
-class OnlineSupervision {
+// Keeps the online state true to the facts: the hardware test, the periodic
+// check and the failure path of an operation that lost the box. The window
+// follows its signals with the Test and Exit buttons.
+class OnlineSupervision : public QObject {
+    Q_OBJECT
+
 public:
-    struct Controls {
-        QAbstractButton *testButton = nullptr;  // Command11
-        QAbstractButton *exitButton = nullptr;  // Command12
-        QLineEdit *testNotice = nullptr;        // Text2
-        QTimer *checkTimer = nullptr;           // Timer3
-    };
+    // `checkTimer` runs the periodic check; a check may start it again.
+    OnlineSupervision(ProgrammerLink &link, OnlineState &online, PortSearch &search,
+                      Dialogs &dialogs, QTimer *checkTimer, QObject *parent = nullptr);
 
-    OnlineSupervision(ProgrammerLink &link, OperationControls &operationControls,
-                      PortSearch &search, ProgressDisplay &progress, Dialogs &dialogs,
-                      Controls controls, const QString &failureHint);
+    // Online use was chosen at start-up: only then does the check work.
+    void setOnlineUse(bool online) { onlineUse_ = online; }
+    bool onlineUse() const { return onlineUse_; }
 
-    // Online use was chosen at start-up.
-    std::function<bool()> onlineUse = [] { return false; };
-    // A chip operation runs.
-    std::function<bool()> operationRunning = [] { return false; };
-
+    // The box stopped answering an operation: say so, show offline.
     void opfailed();
-    void Command11_Click();
-    void Timer3_Timer();
+    // The hardware test: search the ports again.
+    void test();
+    // The periodic check.
+    void check();
+
+signals:
+    void testStarted();
+    void testEnabled(bool enabled);
+    void exitEnabled(bool enabled);
 
 private:
-    bool linkInUse() const;
-
     ProgrammerLink &link_;
-    OperationControls &operationControls_;
+    OnlineState &online_;
     PortSearch &search_;
-    ProgressDisplay &progress_;
     Dialogs &dialogs_;
-    QPointer<QAbstractButton> Command11;
-    QPointer<QAbstractButton> Command12;
-    QPointer<QLineEdit> Text2;
-    QPointer<QTimer> Timer3;
-    const QString &failureHint_;
-    int tickDepth_ = 0;
+    QPointer<QTimer> checkTimer_;
+    bool onlineUse_ = false;
 };

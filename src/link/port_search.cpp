@@ -1,23 +1,21 @@
 #include "link/port_search.h"
 
-#include <QLineEdit>
-
-#include "link/operation_controls.h"
+#include "link/online_state.h"
 #include "link/port_numbering.h"
 #include "link/programmer_link.h"
-#include "windows/texts.h"
+#include "link/protocol.h"
 
-PortSearch::PortSearch(ProgrammerLink &link, OperationControls &controls, QLineEdit *testNotice)
-    : link_(link), controls_(controls), Text2(testNotice) {}
+PortSearch::PortSearch(ProgrammerLink &link, OnlineState &online, QObject *parent)
+    : QObject(parent), link_(link), online_(online) {}
 
 void PortSearch::showNotFound() {
-    controls_.gooffline();
+    online_.gooffline();
     PortFound = false;
-    Text2->hide();
+    hideNotice();
 }
 
 void PortSearch::findport() {
-    ++searching_;
+    const ProgrammerLink::Hold searching(link_, ProgrammerLink::Use::Search);
     for (PortNumber = PortNumbering::FirstPort; PortNumber <= PortNumbering::LastPort;
          ++PortNumber) {
         testport();
@@ -27,7 +25,6 @@ void PortSearch::findport() {
     }
     if (!PortFound)
         showNotFound();
-    --searching_;
 }
 
 void PortSearch::testport() {
@@ -36,28 +33,25 @@ void PortSearch::testport() {
         showNotFound();
         return;
     }
-    ++searching_;
+    const ProgrammerLink::Hold searching(link_, ProgrammerLink::Use::Search);
     SerialPort &port = link_.port();
     link_.closePort();
-    Text2->setText(Texts::Text2Testing);
-    Text2->show();
+    emit testNotice(true);
 
     port.setPortNumber(PortNumber);
     // A port that does not exist, is busy or is not ours answers nothing.
     if (!port.applySettings() || !port.open()) {
         showNotFound();
-        --searching_;
         return;
     }
-    link_.setCommand(TestCommand);
-    if (link_.sendandread() && link_.replyCode() == TestReply) {
-        controls_.goonline();
+    link_.setCommand(Protocol::ConnectionTest);
+    if (link_.sendandread() && link_.replyCode() == Protocol::ConnectionOk) {
+        online_.goonline();
         PortFound = true;
     } else {
         link_.closePort();
-        controls_.gooffline();
+        online_.gooffline();
         PortFound = false;
     }
-    Text2->hide();
-    --searching_;
+    hideNotice();
 }

@@ -1,32 +1,33 @@
 #pragma once
 
-#include <QPointer>
+#include <QObject>
 
-class OperationControls;
+class OnlineState;
 class ProgrammerLink;
-class QLineEdit;
 
 // Looks for the box on ports 1 to 15 with the connection-test frame and
-// leaves the link open on the first port that answers.
-class PortSearch {
-public:
-    static constexpr quint8 TestCommand = 0xFE;
-    static constexpr quint8 TestReply = 0xFD;
+// leaves the link open on the first port that answers. While a port is
+// tried the window shows a notice; testNotice tells when.
+class PortSearch : public QObject {
+    Q_OBJECT
 
-    PortSearch(ProgrammerLink &link, OperationControls &controls, QLineEdit *testNotice);
+public:
+    PortSearch(ProgrammerLink &link, OnlineState &online, QObject *parent = nullptr);
 
     void findport();
     void testport();
-    bool searching() const { return searching_ > 0; }
+    // Hides the notice of a test (the search's or a failed operation's end).
+    void hideNotice() { emit testNotice(false); }
 
     qint32 PortNumber = 1;
     bool PortFound = false;
+
+signals:
+    void testNotice(bool shown);
 
 private:
     void showNotFound();
 
     ProgrammerLink &link_;
-    OperationControls &controls_;
-    QPointer<QLineEdit> Text2;
-    int searching_ = 0;
+    OnlineState &online_;
 };

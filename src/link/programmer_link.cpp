@@ -2,15 +2,13 @@
 
 #include <QEventLoop>
 #include <QTimer>
-#include <algorithm>
 
 namespace {
 
 constexpr int WokenUp = 1;
 
-QTimer *makeTimer(QObject *parent, const char *name, int interval) {
+QTimer *makeTimer(QObject *parent, int interval) {
     auto *timer = new QTimer(parent);
-    timer->setObjectName(QLatin1String(name));
     timer->setInterval(interval);
     timer->setTimerType(Qt::PreciseTimer);
     return timer;
@@ -20,11 +18,11 @@ QTimer *makeTimer(QObject *parent, const char *name, int interval) {
 
 ProgrammerLink::ProgrammerLink(SerialPort *port, const Timings &timings, QObject *parent)
     : QObject(parent),
-      MSComm1(port),
       CommandFrame(FrameSize, '\0'),
       ReplyFrame(ReplyBufferSize, '\0'),
-      Timer1(makeTimer(this, "Timer1", timings.replyTimeout)),
-      Timer4(makeTimer(this, "Timer4", timings.receiveTimeout)),
+      port_(port),
+      replyTimer_(makeTimer(this, timings.replyTimeout)),
+      receiveTimer_(makeTimer(this, timings.receiveTimeout)),
       exchangeLoop_(new QEventLoop(this)) {
     // exit() wakes the event dispatcher through the kernel even for a loop
     // that is not running: only wake the loop while it waits.
@@ -32,27 +30,26 @@ ProgrammerLink::ProgrammerLink(SerialPort *port, const Timings &timings, QObject
         if (exchangeWaiting_)
             exchangeLoop_->exit(WokenUp);
     });
-    MSComm1->setObjectName(QStringLiteral("MSComm1"));
-    if (!MSComm1->parent())
-        MSComm1->setParent(this);
-    connect(MSComm1, &SerialPort::notification, this, &ProgrammerLink::MSComm1_OnComm);
+    if (!port_->parent())
+        port_->setParent(this);
+    connect(port_, &SerialPort::notification, this, &ProgrammerLink::onPortNotification);
     // While a reply is incomplete the receive threshold is 0: the port then
     // tells of further bytes, and of its closing, only through activity().
-    connect(MSComm1, &SerialPort::activity, this, [this] {
+    connect(port_, &SerialPort::activity, this, [this] {
         if (state_ != State::Receiving && state_ != State::ReceivingReply)
             return;
-        if (MSComm1->isOpen())
+        if (port_->isOpen())
             takeBytes();
         else
             receiveFailed();
     });
-    connect(Timer1, &QTimer::timeout, this, [this] {
-        Timer1->stop();
+    connect(replyTimer_, &QTimer::timeout, this, [this] {
+        replyTimer_->stop();
         ReplyTimedOut = true;
         // A reply already under way is still waited for.
         setState(state_ == State::WaitingForReply ? State::Settled : state_);
     });
-    connect(Timer4, &QTimer::timeout, this, [this] {
+    connect(receiveTimer_, &QTimer::timeout, this, [this] {
         ReceiveTimedOut = true;
         if (state_ == State::Receiving || state_ == State::ReceivingReply)
             receiveFailed();
@@ -71,23 +68,24 @@ void ProgrammerLink::setState(State state) {
     emit changed();
 }
 
+bool ProgrammerLink::mayStart(Use use) const {
+    return mayExchange() && !inUse(Use::Operation) && !inUse(Use::Search) &&
+           (use != Use::Check || !inUse(Use::Check));
+}
+
 void ProgrammerLink::setCommand(quint8 code, std::initializer_list<quint8> parameters) {
-    CommandFrame.fill('\0', FrameSize);
-    CommandFrame[0] = static_cast<char>(code);
-    int position = 1;
-    for (quint8 value : parameters) {
-        if (position >= FrameSize)
-            break;
-        CommandFrame[position++] = static_cast<char>(value);
-    }
+    Protocol::fillFrame(CommandFrame.data(), code,
+                        QByteArrayView(reinterpret_cast<const char *>(parameters.begin()),
+                                       qsizetype(parameters.size())));
 }
 
 void ProgrammerLink::setCommand(quint8 code, QByteArrayView parameters) {
+    Protocol::fillFrame(CommandFrame.data(), code, parameters);
+}
+
+void ProgrammerLink::setBlockCommand(quint8 code, quint16 address, QByteArrayView data) {
     // In place: this runs before every block of an operation.
-    CommandFrame.fill('\0', FrameSize);
-    char *frame = CommandFrame.data();
-    frame[0] = static_cast<char>(code);
-    std::copy_n(parameters.data(), qMin<qsizetype>(parameters.size(), FrameSize - 1), frame + 1);
+    Protocol::fillBlockFrame(CommandFrame.data(), code, address, data);
 }
 
 bool ProgrammerLink::sendandread() {
@@ -96,20 +94,20 @@ bool ProgrammerLink::sendandread() {
         return false;
     if (state_ == State::Receiving) {
         // Bytes nobody asked for: the flush below drops them.
-        Timer4->stop();
-        MSComm1->setReceiveThreshold(1);
+        receiveTimer_->stop();
+        port_->setReceiveThreshold(1);
         state_ = State::Idle;
     }
 
-    Timer1->start();
-    if (!MSComm1->isOpen() || !MSComm1->clearBuffers()) {
-        Timer1->stop();
+    replyTimer_->start();
+    if (!port_->isOpen() || !port_->clearBuffers()) {
+        replyTimer_->stop();
         return false;
     }
     ReplyTimedOut = false;
     ReplyArrived = false;
-    if (!MSComm1->write(CommandFrame)) {
-        Timer1->stop();
+    if (!port_->write(CommandFrame)) {
+        replyTimer_->stop();
         return false;
     }
     state_ = State::WaitingForReply;
@@ -124,11 +122,11 @@ bool ProgrammerLink::sendandread() {
     }
     exchangeWaiting_ = false;
 
-    Timer1->stop();
+    replyTimer_->stop();
     if (QuitRequested) {
         closePort();
-        Timer4->stop();
-        MSComm1->setReceiveThreshold(1);
+        receiveTimer_->stop();
+        port_->setReceiveThreshold(1);
         state_ = State::Idle;
         return false;
     }
@@ -136,7 +134,7 @@ bool ProgrammerLink::sendandread() {
     return !ReplyTimedOut;
 }
 
-void ProgrammerLink::MSComm1_OnComm(int code) {
+void ProgrammerLink::onPortNotification(int code) {
     if (code > 10) {
         emit lineError();
         return;
@@ -145,7 +143,7 @@ void ProgrammerLink::MSComm1_OnComm(int code) {
         ReplyValid = false;
         return;
     }
-    if (MSComm1->isOpen())
+    if (port_->isOpen())
         takeBytes();
 }
 
@@ -153,13 +151,13 @@ void ProgrammerLink::takeBytes() {
     // The exchange is decided; whatever follows is dropped by the next flush.
     if (state_ == State::Settled)
         return;
-    if (MSComm1->bytesWaiting() >= ReplySize) {
+    if (port_->bytesWaiting() >= ReplySize) {
         for (int i = 0; i < ReplySize; ++i)
-            ReplyFrame[i] = static_cast<char>(MSComm1->takeByte());
+            ReplyFrame[i] = static_cast<char>(port_->takeByte());
         ReplyArrived = true;
         ReplyValid = true;
-        Timer4->stop();
-        MSComm1->setReceiveThreshold(1);
+        receiveTimer_->stop();
+        port_->setReceiveThreshold(1);
         const bool asked = state_ == State::WaitingForReply || state_ == State::ReceivingReply;
         setState(asked ? State::Settled : State::Idle);
         return;
@@ -169,15 +167,15 @@ void ProgrammerLink::takeBytes() {
         ReplyArrived = true;
         ReplyValid = false;
         ReceiveTimedOut = false;
-        MSComm1->setReceiveThreshold(0);
-        Timer4->start();
+        port_->setReceiveThreshold(0);
+        receiveTimer_->start();
         setState(state_ == State::Idle ? State::Receiving : State::ReceivingReply);
     }
 }
 
 void ProgrammerLink::receiveFailed() {
-    Timer4->stop();
-    MSComm1->setReceiveThreshold(1);
+    receiveTimer_->stop();
+    port_->setReceiveThreshold(1);
     if (state_ == State::ReceivingReply)
         setState(ReplyTimedOut ? State::Settled : State::WaitingForReply);
     else
@@ -194,6 +192,6 @@ void ProgrammerLink::withdrawQuit() {
 }
 
 void ProgrammerLink::closePort() {
-    if (MSComm1->isOpen())
-        MSComm1->close();
+    if (port_->isOpen())
+        port_->close();
 }

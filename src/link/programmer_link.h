@@ -4,6 +4,9 @@
 #include <QByteArrayView>
 #include <QObject>
 
+#include <array>
+
+#include "link/protocol.h"
 #include "link/serial_port.h"
 #include "link/timings.h"
 
@@ -20,8 +23,8 @@ class ProgrammerLink : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr int FrameSize = 12;
-    static constexpr int ReplySize = 10;
+    static constexpr int FrameSize = Protocol::FrameSize;
+    static constexpr int ReplySize = Protocol::ReplySize;
     static constexpr int ReplyBufferSize = 1201;
 
     enum class State {
@@ -32,13 +35,23 @@ public:
         Settled,          // the exchange is decided; its caller has yet to take it
     };
 
+    // Who holds the link beyond a single exchange.
+    enum class Use {
+        Operation,  // a chip operation, from its first frame to its last box
+        Search,     // the port search, which closes and opens the port
+        Check,      // the periodic check, with its own message box
+    };
+    class Hold;
+
     ProgrammerLink(SerialPort *port, const Timings &timings, QObject *parent = nullptr);
 
-    SerialPort &port() { return *MSComm1; }
+    SerialPort &port() { return *port_; }
 
     // Fills all twelve bytes: the code, the given parameters, zeros after them.
     void setCommand(quint8 code, std::initializer_list<quint8> parameters = {});
     void setCommand(quint8 code, QByteArrayView parameters);
+    // A block read (no data) or a block write of the block at `address`.
+    void setBlockCommand(quint8 code, quint16 address, QByteArrayView data = {});
 
     // Sends CommandFrame and waits for the reply. True when a complete reply
     // arrived before the reply time-out; it is then in ReplyFrame[0..9].
@@ -53,6 +66,11 @@ public:
     bool busy() const;
     // The one question before any exchange: nothing under way, not leaving.
     bool mayExchange() const { return !busy() && !QuitRequested; }
+    // The one question before `use` takes the link: no exchange under way,
+    // not leaving, neither a search nor an operation holding it, and for a
+    // check no other check either.
+    bool mayStart(Use use) const;
+    bool inUse(Use use) const { return holds_[size_t(use)] > 0; }
 
     // The exit was confirmed: every wait ends at its next check.
     void requestQuit();
@@ -61,7 +79,9 @@ public:
     // Closes the port if it is open.
     void closePort();
 
-    SerialPort *const MSComm1;
+    QTimer *replyTimer() const { return replyTimer_; }
+    QTimer *receiveTimer() const { return receiveTimer_; }
+
     QByteArray CommandFrame;
     QByteArray ReplyFrame;
 
@@ -70,9 +90,6 @@ public:
     bool ReplyTimedOut = false;
     bool ReceiveTimedOut = false;
     bool QuitRequested = false;
-
-    QTimer *const Timer1;  // reply time-out
-    QTimer *const Timer4;  // receive time-out
 
 signals:
     // The port reported a communication error.
@@ -84,14 +101,31 @@ signals:
     void frameSent();
 
 private:
-    void MSComm1_OnComm(int code);
+    void onPortNotification(int code);
     // Bytes are waiting: take a whole reply, or start or go on waiting for one.
     void takeBytes();
     // The rest of a started reply did not come (time-out or closed port).
     void receiveFailed();
     void setState(State state);
 
+    SerialPort *const port_;
+    QTimer *const replyTimer_;
+    QTimer *const receiveTimer_;
     QEventLoop *const exchangeLoop_;  // made once: an exchange runs thousands of times
     bool exchangeWaiting_ = false;
     State state_ = State::Idle;
+    std::array<int, 3> holds_{};
+};
+
+// Holds the link for a use for as long as it lives; holds nest.
+class ProgrammerLink::Hold {
+public:
+    Hold(ProgrammerLink &link, Use use) : link_(link), use_(use) { ++link_.holds_[size_t(use_)]; }
+    ~Hold() { --link_.holds_[size_t(use_)]; }
+    Hold(const Hold &) = delete;
+    Hold &operator=(const Hold &) = delete;
+
+private:
+    ProgrammerLink &link_;
+    Use use_;
 };

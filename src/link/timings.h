@@ -1,12 +1,12 @@
 #pragma once
 
-// The five timer intervals of the main window, in milliseconds. The program
-// runs with these values; tests shrink them so that a six-second receive
-// time-out costs milliseconds.
+// The program's timer intervals, in milliseconds. The program runs with these
+// values; tests shrink them so that a six-second receive time-out costs
+// milliseconds.
 struct Timings {
-    int replyTimeout = 500;     // Timer1: no reply to a frame
-    int timer2 = 1000;          // Timer2: never started
-    int onlineCheck = 4000;     // Timer3: periodic check of the link
-    int receiveTimeout = 6000;  // Timer4: rest of a started reply
-    int timer5 = 40000;         // Timer5: stopped at load
+    int replyTimeout = 500;     // no reply to a frame
+    int spareTimer = 1000;      // a window timer that is never started
+    int onlineCheck = 4000;     // periodic check of the link
+    int receiveTimeout = 6000;  // rest of a started reply
+    int loadTimer = 40000;      // a window timer stopped when the window loads
 };

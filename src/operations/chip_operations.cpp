@@ -1,27 +1,31 @@
 #include "operations/chip_operations.h"
 
-#include <algorithm>
-
+#include "chips/chip_buffer.h"
 #include "chips/chip_catalogue.h"
-#include "chips/chip_state.h"
-#include "link/operation_controls.h"
+#include "link/online_state.h"
+#include "link/online_supervision.h"
 #include "link/programmer_link.h"
-#include "operations/progress_display.h"
-#include "windows/texts.h"
+#include "link/protocol.h"
+#include "messages/texts.h"
+#include "operations/operation_progress.h"
+#include "operations/operation_scope.h"
 
 namespace {
-constexpr int BlockSize = 8;
-}
+using namespace Protocol;
+constexpr char Erased[BlockSize] = {'\xFF', '\xFF', '\xFF', '\xFF', '\xFF', '\xFF', '\xFF', '\xFF'};
+}  // namespace
 
-ChipOperations::ChipOperations(ChipState &state, ProgrammerLink &link, Dialogs &dialogs,
-                               OperationControls &controls, ProgressDisplay &progress,
-                               const QString &failureHint)
-    : state_(state),
+ChipOperations::ChipOperations(ChipBuffer &buffer, ProgrammerLink &link, Dialogs &dialogs,
+                               OnlineState &online, OnlineSupervision &supervision,
+                               OperationProgress &progress, QObject *parent)
+    : QObject(parent),
+      VerifyBuffer(ChipCatalogue::model(0).capacity, '\0'),
+      buffer_(buffer),
       link_(link),
       dialogs_(dialogs),
-      controls_(controls),
-      progress_(progress),
-      failureHint_(failureHint) {}
+      online_(online),
+      supervision_(supervision),
+      progress_(progress) {}
 
 QString ChipOperations::differenceReport(qint32 position, quint8 pcByte, quint8 chipByte) {
     return Texts::DiffBegin + Texts::DiffPosition +
@@ -30,14 +34,14 @@ QString ChipOperations::differenceReport(qint32 position, quint8 pcByte, quint8 
            QString::number(chipByte, 16).toUpper() + Texts::DiffEnd;
 }
 
-ChipOperations::Message ChipOperations::hintWarning() const {
-    return {failureHint_, Texts::WarningTitle, Dialogs::Icon::Warning};
+ChipOperations::Message ChipOperations::hintWarning() {
+    return {Texts::FailureHint, Texts::WarningTitle, Dialogs::Icon::Warning};
 }
 
 bool ChipOperations::canStart() const {
     // Clicks that fall while another exchange waits (the periodic check, say)
     // are dropped: starting now would flush that exchange's reply.
-    return !state_.operationRunning() && !link_.busy() && !link_.QuitRequested;
+    return link_.mayStart(ProgrammerLink::Use::Operation);
 }
 
 // --- The recipes ----------------------------------------------------------
@@ -47,7 +51,9 @@ ChipOperations::Recipe ChipOperations::readingRecipe(QByteArray &target) {
     r.openCommand = ReadOpen;
     r.openReply = ReadOpened;
     r.blockCommand = BlockRead;
-    r.prepare = [this, &target] { target = QByteArray((state_.BlockCount + 1) * BlockSize, '\0'); };
+    r.prepare = [this, &target] {
+        target = QByteArray((buffer_.BlockCount() + 1) * BlockSize, '\0');
+    };
     r.takeReply = [this, &target](qint32 block) {
         target.replace(block * BlockSize, BlockSize,
                        QByteArrayView(link_.ReplyFrame.constData() + 1, BlockSize));
@@ -68,10 +74,8 @@ ChipOperations::Recipe ChipOperations::readRecipe() {
         false};
     r.successText = Texts::ReadSucceeded;
     r.commit = [this] {
-        state_.DataBuffer = readBuffer_;
-        state_.UnsavedEdits = false;
+        buffer_.replace(readBuffer_);
         readBuffer_.clear();
-        showpage();
     };
     return r;
 }
@@ -86,9 +90,9 @@ ChipOperations::Recipe ChipOperations::writeRecipe() {
                       false};
     r.successText = Texts::WriteSucceeded;
     r.blockData = [this](qint32 block) {
-        return state_.DataBuffer.mid(block * BlockSize, BlockSize);
+        return QByteArrayView(buffer_.DataBuffer()).sliced(block * BlockSize, BlockSize);
     };
-    r.commit = [this] { state_.UnsavedEdits = false; };
+    r.commit = [this] { buffer_.markSaved(); };
     return r;
 }
 
@@ -97,18 +101,18 @@ ChipOperations::Recipe ChipOperations::eraseRecipe() {
     r.disableBeforeProgress = true;
     r.blockRefused = r.blockNoAnswer;
     r.successText = Texts::EraseSucceeded;
-    r.blockData = [](qint32) { return QByteArray(BlockSize, '\xFF'); };
+    r.blockData = [](qint32) { return QByteArrayView(Erased, BlockSize); };
     r.commit = nullptr;
     return r;
 }
 
 ChipOperations::Recipe ChipOperations::verifyRecipe() {
-    Recipe r = readingRecipe(state_.VerifyBuffer);
+    Recipe r = readingRecipe(VerifyBuffer);
     r.openFailed = r.openRefused = {{hintWarning()}, false};
-    r.blockNoAnswer = {{{failureHint_, Texts::AppTitle, Dialogs::Icon::None}}, false};
-    r.blockRefused = {
-        {{Texts::VerifyBlockFailed + failureHint_, Texts::WarningTitle, Dialogs::Icon::Warning}},
-        false};
+    r.blockNoAnswer = {{{Texts::FailureHint, Texts::AppTitle, Dialogs::Icon::None}}, false};
+    r.blockRefused = {{{Texts::VerifyBlockFailed + Texts::FailureHint, Texts::WarningTitle,
+                        Dialogs::Icon::Warning}},
+                      false};
     r.successText = Texts::VerifySucceeded;
     r.autoSuccessText = Texts::AutoSucceeded;
     // Each block is compared as soon as it is in; the first difference ends
@@ -116,17 +120,16 @@ ChipOperations::Recipe ChipOperations::verifyRecipe() {
     r.takeReply = [this, store = r.takeReply](qint32 block) {
         store(block);
         const qint32 first = block * BlockSize;
-        for (state_.VerifyPosition = first; state_.VerifyPosition < first + BlockSize;
-             ++state_.VerifyPosition) {
-            const auto chip = static_cast<quint8>(state_.VerifyBuffer.at(state_.VerifyPosition));
-            const auto pc = static_cast<quint8>(state_.DataBuffer.at(state_.VerifyPosition));
+        for (VerifyPosition = first; VerifyPosition < first + BlockSize; ++VerifyPosition) {
+            const auto chip = static_cast<quint8>(VerifyBuffer.at(VerifyPosition));
+            const quint8 pc = buffer_.at(VerifyPosition);
             if (chip != pc) {
-                progress_.paintPending();
-                dialogs_.warning(differenceReport(state_.VerifyPosition, pc, chip));
-                state_.VerifyPassed = false;
+                progress_.showNow();
+                dialogs_.warning(differenceReport(VerifyPosition, pc, chip));
+                VerifyPassed = false;
                 return false;
             }
-            state_.VerifyPassed = true;
+            VerifyPassed = true;
         }
         return true;
     };
@@ -136,51 +139,43 @@ ChipOperations::Recipe ChipOperations::verifyRecipe() {
 // --- The shared sequence --------------------------------------------------
 
 bool ChipOperations::run(const Recipe &recipe) {
-    OperationScope running(state_);
+    OperationScope running(buffer_, link_);
     link_.port().clearBuffers();
     if (recipe.disableBeforeProgress) {
-        controls_.disableops();
+        online_.disableops();
         progress_.start();
     } else {
         progress_.start();
-        controls_.disableops();
+        online_.disableops();
     }
 
     link_.setCommand(recipe.openCommand);
     if (!exchange(recipe.openReply, recipe.openFailed, recipe.openRefused))
         return false;
-    link_.setCommand(ChipSelect, {static_cast<quint8>(state_.ChipCode)});
+    link_.setCommand(ChipSelect, {static_cast<quint8>(buffer_.ChipCode())});
     if (!exchange(ChipSelected, recipe.openFailed, recipe.openRefused))
         return false;
 
     if (recipe.prepare)
         recipe.prepare();
-    for (state_.BlockIndex = 0; state_.BlockIndex <= state_.BlockCount;) {
-        const quint16 address = ChipCatalogue::blockAddress(state_.ChipCode, state_.BlockIndex);
-        char parameters[2 + BlockSize + 1] = {static_cast<char>(address >> 8),
-                                              static_cast<char>(address & 0xFF)};
-        qsizetype length = 2;
-        if (recipe.blockData) {
-            const QByteArray data = recipe.blockData(state_.BlockIndex);
-            std::copy_n(data.constData(), qMin<qsizetype>(data.size(), BlockSize), parameters + 2);
-            parameters[2 + BlockSize] = '\xFF';
-            length = sizeof parameters;
-        }
-        link_.setCommand(recipe.blockCommand, QByteArrayView(parameters, length));
+    const qint32 code = buffer_.ChipCode();
+    for (BlockIndex = 0; BlockIndex <= buffer_.BlockCount();) {
+        link_.setBlockCommand(recipe.blockCommand, ChipCatalogue::blockAddress(code, BlockIndex),
+                              recipe.blockData ? recipe.blockData(BlockIndex) : QByteArrayView());
         if (!exchange(BlockDone, recipe.blockNoAnswer, recipe.blockRefused))
             return false;
-        if (recipe.takeReply && !recipe.takeReply(state_.BlockIndex)) {
+        if (recipe.takeReply && !recipe.takeReply(BlockIndex)) {
             finish();
             return false;
         }
-        ++state_.BlockIndex;
-        progress_.blockDone(state_.BlockIndex - 1, state_.BlockCount);
+        ++BlockIndex;
+        progress_.blockDone(BlockIndex - 1, buffer_.BlockCount());
     }
 
     progress_.hide();
     if (recipe.commit)
         recipe.commit();
-    const QString success = state_.AutoMode ? recipe.autoSuccessText : recipe.successText;
+    const QString success = AutoMode ? recipe.autoSuccessText : recipe.successText;
     if (!success.isEmpty())
         dialogs_.information(success);
     finish();
@@ -205,7 +200,7 @@ void ChipOperations::react(const Reaction &reaction) {
     if (link_.QuitRequested)
         return;
     // The box must not stand over a display that is behind the facts.
-    progress_.paintPending();
+    progress_.showNow();
     for (const Message &message : reaction.messages)
         dialogs_.message(message.text, message.title, message.icon, Dialogs::Buttons::Ok);
     if (reaction.linkLost)
@@ -214,19 +209,24 @@ void ChipOperations::react(const Reaction &reaction) {
         finish();
 }
 
+void ChipOperations::opfailed() {
+    supervision_.opfailed();
+    progress_.hide();
+}
+
 void ChipOperations::finish() {
-    controls_.enableops();
+    online_.enableops();
     progress_.hide();
 }
 
 // --- The commands -----------------------------------------------------------
 
-void ChipOperations::cread_Click() {
+void ChipOperations::read() {
     if (canStart())
         run(readRecipe());
 }
 
-void ChipOperations::Command7_Click() {
+void ChipOperations::write() {
     if (canStart())
         confirmAndWrite();
 }
@@ -239,24 +239,33 @@ bool ChipOperations::writechip() {
     return run(writeRecipe());
 }
 
-void ChipOperations::Command8_Click() {
+void ChipOperations::verify() {
     if (canStart())
         run(verifyRecipe());
 }
 
-void ChipOperations::Command9_Click() {
+void ChipOperations::erase() {
     if (canStart() && dialogs_.confirm(Texts::EraseConfirm))
         run(eraseRecipe());
 }
 
-void ChipOperations::Command10_Click() {
+void ChipOperations::autoProgram() {
     if (!canStart() || !dialogs_.confirm(Texts::AutoConfirm))
         return;
-    OperationScope running(state_);
-    state_.AutoMode = true;
+    OperationScope running(buffer_, link_);
+    AutoMode = true;
     // Only a write that ran to its end is verified: a declined or failed one
     // must never end in the combined success text.
     if (confirmAndWrite() && !link_.QuitRequested)
         run(verifyRecipe());
-    state_.AutoMode = false;
+    AutoMode = false;
+}
+
+void ChipOperations::sendxh() {
+    if (!online_.isOnline())
+        return;
+    link_.setCommand(ChipSelect, {static_cast<quint8>(buffer_.ChipCode())});
+    // The box shows the model on its display; its answer is checked by the
+    // operations, which send the same frame again.
+    link_.sendandread();
 }

@@ -1,45 +1,49 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <functional>
 
-#include "windows/dialogs.h"
+#include "messages/dialogs.h"
 
-struct ChipState;
-class OperationControls;
+class ChipBuffer;
+class OnlineState;
+class OnlineSupervision;
+class OperationProgress;
 class ProgrammerLink;
-class ProgressDisplay;
 
 // Read, write, verify, erase and auto. Each operation is a recipe: the same
 // opening exchanges and the same block loop, with its own commands, messages
 // and handling of the block data.
-class ChipOperations {
+class ChipOperations : public QObject {
+    Q_OBJECT
+
 public:
-    // Command and reply codes of the box.
-    static constexpr quint8 ReadOpen = 0xFC, ReadOpened = 0xFB;
-    static constexpr quint8 WriteOpen = 0xDC, WriteOpened = 0xDB;
-    static constexpr quint8 ChipSelect = 0xFA, ChipSelected = 0xF9;
-    static constexpr quint8 BlockRead = 0xF8, BlockWrite = 0xD8, BlockDone = 0xF6;
+    ChipOperations(ChipBuffer &buffer, ProgrammerLink &link, Dialogs &dialogs, OnlineState &online,
+                   OnlineSupervision &supervision, OperationProgress &progress,
+                   QObject *parent = nullptr);
 
-    ChipOperations(ChipState &state, ProgrammerLink &link, Dialogs &dialogs,
-                   OperationControls &controls, ProgressDisplay &progress,
-                   const QString &failureHint);
-
-    // The link failure path (indicator offline) and the hex view's redraw.
-    std::function<void()> opfailed = [] {};
-    std::function<void()> showpage = [] {};
-
-    void cread_Click();
-    void Command7_Click();   // write, after confirmation
-    bool writechip();        // true when every block was written
-    void Command8_Click();   // verify
-    void Command9_Click();   // erase, after confirmation
-    void Command10_Click();  // auto: write then verify
+    void read();
+    void write();      // after confirmation
+    bool writechip();  // true when every block was written
+    void verify();
+    void erase();        // after confirmation
+    void autoProgram();  // after confirmation: write, then verify a whole write
+    // Tells the box the selected model, while online.
+    void sendxh();
 
     // The text naming the first difference found by a verify.
     static QString differenceReport(qint32 position, quint8 pcByte, quint8 chipByte);
+
+    // The state of the operation that runs or ran last.
+    QByteArray VerifyBuffer;
+    qint32 BlockIndex = 0;
+    qint32 VerifyPosition = 0;
+    bool VerifyPassed = false;
+    bool AutoMode = false;
 
 private:
     struct Message {
@@ -65,8 +69,8 @@ private:
         QString successText;
         QString autoSuccessText;  // empty: silent in auto
         std::function<void()> prepare;
-        std::function<QByteArray(qint32 block)> blockData;  // 8 bytes for a write
-        std::function<bool(qint32 block)> takeReply;        // false ends the loop
+        std::function<QByteArrayView(qint32 block)> blockData;  // 8 bytes for a write
+        std::function<bool(qint32 block)> takeReply;            // false ends the loop
         std::function<void()> commit;
     };
 
@@ -85,14 +89,15 @@ private:
     bool exchange(quint8 expectedReply, const Reaction &noAnswer, const Reaction &refused);
     void react(const Reaction &reaction);
     void finish();
+    void opfailed();
 
-    Message hintWarning() const;
+    static Message hintWarning();
 
-    ChipState &state_;
+    ChipBuffer &buffer_;
     ProgrammerLink &link_;
     Dialogs &dialogs_;
-    OperationControls &controls_;
-    ProgressDisplay &progress_;
-    const QString &failureHint_;
+    OnlineState &online_;
+    OnlineSupervision &supervision_;
+    OperationProgress &progress_;
     QByteArray readBuffer_;
 };

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "windows/info_texts.h"
+#include "messages/info_texts.h"
 #include "windows/pictures.h"
 #include "windows/sysinfo.h"
 

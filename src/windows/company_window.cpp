@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "windows/info_texts.h"
+#include "messages/info_texts.h"
 #include "windows/pictures.h"
 
 CompanyWindow::CompanyWindow(QWidget *parent) : QWidget(parent, Qt::Window) {

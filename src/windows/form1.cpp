@@ -11,27 +11,31 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "chips/byte_editor.h"
+#include "chips/chip_buffer.h"
 #include "chips/chip_catalogue.h"
-#include "chips/hex_view.h"
 #include "chips/model_selection.h"
-#include "files/exit_command.h"
 #include "files/file_commands.h"
+#include "link/online_state.h"
 #include "link/online_supervision.h"
-#include "link/operation_controls.h"
 #include "link/port_search.h"
 #include "link/programmer_link.h"
+#include "messages/dialogs.h"
+#include "messages/texts.h"
 #include "operations/chip_operations.h"
-#include "operations/progress_display.h"
+#include "operations/operation_progress.h"
+#include "operations/session.h"
 #include "windows/about_window.h"
+#include "windows/byte_editor.h"
 #include "windows/company_window.h"
-#include "windows/dialogs.h"
+#include "windows/exit_command.h"
 #include "windows/form2.h"
 #include "windows/help_window.h"
+#include "windows/hex_view.h"
+#include "windows/operation_controls.h"
 #include "windows/pictures.h"
+#include "windows/progress_display.h"
 #include "windows/registry.h"
 #include "windows/sysinfo.h"
-#include "windows/texts.h"
 
 namespace {
 
@@ -45,54 +49,23 @@ QTimer *makeTimer(QObject *parent, const char *name, int interval) {
 }  // namespace
 
 Form1::Form1(Dialogs &dialogs, SerialPort *port, const Timings &timings, QWidget *parent)
-    : QMainWindow(parent),
-      dialogs_(dialogs),
-      timings_(timings),
-      link_(new ProgrammerLink(port, timings, this)) {
-    Timer2 = makeTimer(this, "Timer2", timings.timer2);
-    Timer3 = makeTimer(this, "Timer3", timings.onlineCheck);
-    Timer5 = makeTimer(this, "Timer5", timings.timer5);
+    : QMainWindow(parent), dialogs_(dialogs), session_(new Session(dialogs, port, timings, this)) {
+    // The names by which the user's manual and the tests know them.
+    link().port().setObjectName(QStringLiteral("MSComm1"));
+    link().replyTimer()->setObjectName(QStringLiteral("Timer1"));
+    link().receiveTimer()->setObjectName(QStringLiteral("Timer4"));
+    Timer2 = makeTimer(this, "Timer2", timings.spareTimer);
+    Timer3 = session_->checkTimer();
+    Timer3->setObjectName(QStringLiteral("Timer3"));
+    Timer5 = makeTimer(this, "Timer5", timings.loadTimer);
 
     buildUi();
 
-    controls_ = std::make_unique<OperationControls>(
-        Text1, QList<QAbstractButton *>{Command6, Command7, Command8, Command9, Command10},
-        icoprate);
-    progress_ = std::make_unique<ProgressDisplay>(ProgressBar1, Command3, Label4);
-    connect(link_, &ProgrammerLink::frameSent, progress_.get(), &ProgressDisplay::frameSent);
-    search_ = std::make_unique<PortSearch>(*link_, *controls_, Text2);
-    supervision_ = std::make_unique<OnlineSupervision>(
-        *link_, *controls_, *search_, *progress_, dialogs_,
-        OnlineSupervision::Controls{Command11, Command12, Text2, Timer3}, FailureHint);
-    supervision_->onlineUse = [this] { return onlineUse(); };
-    supervision_->operationRunning = [this] { return chip_.operationRunning(); };
-
-    hexView_->setBuffer(&chip_.DataBuffer);
-    hexView_->eightRowPage = [this] { return Combo1->currentIndex() == ChipCatalogue::Model93C46; };
-    selection_ =
-        std::make_unique<ModelSelection>(chip_, Combo1, *hexView_, *link_, *controls_, dialogs_);
-    selection_->setStatus = [this](const QString &text) { setStatusText(text); };
-    editor_ = std::make_unique<ByteEditor>(chip_, *hexView_, dialogs_);
-
-    files_ = std::make_unique<FileCommands>(chip_, dialogs_);
-    files_->selectedModel = [this] {
-        const int k = Combo1->currentIndex();
-        return k < 0 ? 0 : k;
-    };
-    files_->showpage = [this] { showpage(); };
-    files_->setStatus = [this](const QString &text) { setStatusText(text); };
-
-    operations_ = std::make_unique<ChipOperations>(chip_, *link_, dialogs_, *controls_, *progress_,
-                                                   FailureHint);
-    operations_->opfailed = [this] { opfailed(); };
-    operations_->showpage = [this] { showpage(); };
-
-    exit_ = std::make_unique<ExitCommand>(*link_, dialogs_,
-                                          std::array<QTimer *, 3>{link_->Timer1, Timer2, Timer3});
-    exit_->windows = [this] {
-        return QList<QPointer<QWidget>>{startup_.data(), Form3, frmAbout, Form4, this};
-    };
-
+    exit_ = new ExitCommand(link(), dialogs_, {link().replyTimer(), Timer2, Timer3}, this);
+    controls_ = new OperationControls(
+        online(), Text1, {Command6, Command7, Command8, Command9, Command10}, icoprate);
+    progressDisplay_ = new ProgressDisplay(session_->progress(), ProgressBar1, Command3, Label4);
+    editor_ = std::make_unique<ByteEditor>(chip(), *hexView_, dialogs_);
     registry_ = std::make_unique<SystemRegistry>();
     sysInfo_ = std::make_unique<SysInfoLauncher>(*registry_, dialogs_);
     setWindowIcon(Pictures::programIcon());
@@ -102,53 +75,86 @@ Form1::Form1(Dialogs &dialogs, SerialPort *port, const Timings &timings, QWidget
 
 Form1::~Form1() {
     // Whatever way the program ends, the port is closed.
-    link_->closePort();
+    link().closePort();
+}
+
+ChipBuffer &Form1::chip() {
+    return session_->buffer();
+}
+
+ProgrammerLink &Form1::link() {
+    return session_->link();
+}
+
+OnlineState &Form1::online() {
+    return session_->online();
+}
+
+PortSearch &Form1::search() {
+    return session_->search();
+}
+
+OnlineSupervision &Form1::supervision() {
+    return session_->supervision();
+}
+
+ModelSelection &Form1::selection() {
+    return session_->selection();
+}
+
+ChipOperations &Form1::operations() {
+    return session_->operations();
+}
+
+FileCommands &Form1::files() {
+    return session_->files();
 }
 
 void Form1::connectHandlers() {
-    const auto onClick = [this](QToolButton *button, void (Form1::*handler)()) {
-        connect(button, &QToolButton::clicked, this, handler);
+    // A tool button and its menu item run the same work; the item runs it
+    // also while the button is disabled, as "硬件测试" does.
+    const auto both = [this](QToolButton *button, const char *item, auto work) {
+        connect(button, &QToolButton::clicked, this, work);
+        if (item)
+            connect(findChild<QAction *>(QLatin1String(item)), &QAction::triggered, this, work);
     };
-    onClick(Command4, &Form1::fopen_Click);
-    onClick(Command2, &Form1::fsave_Click);
-    onClick(Command6, &Form1::cread_Click);
-    onClick(Command7, &Form1::Command7_Click);
-    onClick(Command8, &Form1::Command8_Click);
-    onClick(Command9, &Form1::Command9_Click);
-    onClick(Command10, &Form1::Command10_Click);
-    onClick(Command11, &Form1::Command11_Click);
-    onClick(Command12, &Form1::fquit_Click);
+    both(Command4, "fopen", [this] { files().open(); });
+    both(Command2, "fsave", [this] { files().save(); });
+    both(Command6, "cread", [this] { operations().read(); });
+    both(Command7, "cwriteee", [this] { operations().write(); });
+    both(Command8, "ccheck", [this] { operations().verify(); });
+    both(Command9, "ccrease", [this] { operations().erase(); });
+    both(Command10, "cauto", [this] { operations().autoProgram(); });
+    both(Command11, "ctest", [this] { supervision().test(); });
+    both(Command12, "fquit", [this] { exit_->fquit_Click(); });
 
-    const auto onItem = [this](const char *name, void (Form1::*handler)()) {
-        QAction *action = findChild<QAction *>(QLatin1String(name));
-        connect(action, &QAction::triggered, this, handler);
+    const auto onItem = [this](const char *name, auto handler) {
+        connect(findChild<QAction *>(QLatin1String(name)), &QAction::triggered, this, handler);
     };
-    onItem("fnew", &Form1::fnew_Click);
-    onItem("fopen", &Form1::fopen_Click);
-    onItem("fsave", &Form1::fsave_Click);
-    onItem("fquit", &Form1::fquit_Click);
-    onItem("cread", &Form1::cread_Click);
-    onItem("cwriteee", &Form1::Command7_Click);
-    onItem("ccheck", &Form1::Command8_Click);
-    onItem("ccrease", &Form1::Command9_Click);
-    onItem("cauto", &Form1::Command10_Click);
-    onItem("ctest", &Form1::Command11_Click);
+    onItem("fnew", [this] { selection().newFile(); });
     onItem("fabout", &Form1::fabout_Click);
     onItem("myhelp", &Form1::myhelp_Click);
     onItem("aboutltd", &Form1::aboutltd_Click);
     for (int k = 0; k < ChipCatalogue::ModelCount; ++k)
-        connect(modelActions_[static_cast<size_t>(k)], &QAction::triggered, this,
-                [this, k] { selectModel(k); });
-
+        connect(modelActions_[size_t(k)], &QAction::triggered, this,
+                [this, k] { selection().select(k); });
     connect(Combo1, qOverload<int>(&QComboBox::activated), this, &Form1::Combo1_Click);
-    connect(hexView_, &HexView::lstHexDoubleClicked, this, &Form1::lstHex_DblClick);
-    connect(Timer3, &QTimer::timeout, this, &Form1::Timer3_Timer);
-    // A line error: offline at once, without a message; a waiting exchange
-    // runs on and ends by itself.
-    connect(link_, &ProgrammerLink::lineError, this, [this] {
-        controls_->gooffline();
-        Text2->hide();
+    connect(hexView_, &HexView::lstHexDoubleClicked, this, [this] { editor_->lstHex_DblClick(); });
+
+    // The controls follow the work.
+    connect(&chip(), &ChipBuffer::replaced, this,
+            [this] { Combo1->setCurrentIndex(chip().ChipCode()); });
+    connect(&selection(), &ModelSelection::statusChanged, this, &Form1::setStatusText);
+    connect(&files(), &FileCommands::statusChanged, this, &Form1::setStatusText);
+    connect(&search(), &PortSearch::testNotice, this, [this](bool shown) {
+        if (shown)
+            Text2->setText(Texts::TestNoticeTesting);
+        Text2->setVisible(shown);
     });
+    connect(&supervision(), &OnlineSupervision::testEnabled, Command11, &QWidget::setEnabled);
+    connect(&supervision(), &OnlineSupervision::exitEnabled, Command12, &QWidget::setEnabled);
+    connect(&link(), &ProgrammerLink::frameSent, progressDisplay_, &ProgressDisplay::frameSent);
+    connect(exit_, &ExitCommand::closeWindows, this, &Form1::closeWindows);
 }
 
 void Form1::setStartupWindow(Form2 *startup) {
@@ -168,154 +174,46 @@ void Form1::setStatusText(const QString &text) {
 }
 
 void Form1::Form_Load() {
-    if (link_->QuitRequested)
+    if (link().QuitRequested)
         return;
     // Timers that run from the start.
     Timer3->start();
-    link_->Timer4->start();
+    link().receiveTimer()->start();
     Timer5->start();
 
     Text2->hide();
     Timer5->stop();
     Label1->setText(Texts::ContactLine);
-    progress_->hide();
-
-    FailureHint = QStringList{Texts::FailureHintLine1, Texts::FailureHintLine2,
-                              Texts::FailureHintLine3, Texts::FailureHintLine4}
-                      .join(QLatin1String("\r\n"));
+    session_->progress().hide();
 
     Label2->setMinimumWidth(width() / 2);
 
-    for (int k = 0; k < ChipCatalogue::ModelCount; ++k)
-        chip_.ModelCapacity[static_cast<size_t>(k)] = ChipCatalogue::model(k).capacity;
     Combo1->clear();
     for (int k = 0; k < ChipCatalogue::ModelCount; ++k)
         Combo1->addItem(ChipCatalogue::name(k));
 
-    chip_.DataBuffer = QByteArray(ChipCatalogue::model(0).capacity, '\xFF');
-    chip_.VerifyBuffer = QByteArray(ChipCatalogue::model(0).capacity, '\0');
-    showpage();
+    hexView_->showpage();
     Combo1->setCurrentIndex(0);
     Combo1_Click();
     setStatusText(Texts::StartupStatus);
 
+    supervision().setOnlineUse(onlineUse());
     if (onlineUse()) {
         Command11->setEnabled(false);
-        findport();
+        search().findport();
     } else {
         Command11->setEnabled(true);
-        gooffline();
-        search_->PortFound = false;
+        online().gooffline();
+        search().PortFound = false;
         Text2->hide();
     }
 }
 
-// --- Procedures ---------------------------------------------------------------
-
-bool Form1::sendandread() {
-    return link_->sendandread();
-}
-
-void Form1::showpage() {
-    hexView_->showpage();
-}
-
-void Form1::DrawPage() {
-    hexView_->DrawPage();
-}
-
-void Form1::sendxh() {
-    selection_->sendxh();
-}
-
-void Form1::disableops() {
-    controls_->disableops();
-}
-
-void Form1::enableops() {
-    controls_->enableops();
-}
-
-void Form1::goonline() {
-    controls_->goonline();
-}
-
-void Form1::gooffline() {
-    controls_->gooffline();
-}
-
-void Form1::opfailed() {
-    supervision_->opfailed();
-}
-
-void Form1::findport() {
-    search_->findport();
-}
-
-void Form1::testport() {
-    search_->testport();
-}
-
-void Form1::writechip() {
-    operations_->writechip();
-}
-
-// --- Handlers -----------------------------------------------------------------
-
-void Form1::selectModel(int k) {
-    selection_->select(k);
-}
-
 void Form1::Combo1_Click() {
-    selection_->Combo1_Click();
-}
-
-void Form1::fnew_Click() {
-    selection_->fnew_Click();
-}
-
-void Form1::fopen_Click() {
-    files_->fopen_Click();
-}
-
-void Form1::fsave_Click() {
-    files_->fsave_Click();
-}
-
-void Form1::fquit_Click() {
-    exit_->fquit_Click();
-}
-
-void Form1::cread_Click() {
-    operations_->cread_Click();
-}
-
-void Form1::Command7_Click() {
-    operations_->Command7_Click();
-}
-
-void Form1::Command8_Click() {
-    operations_->Command8_Click();
-}
-
-void Form1::Command9_Click() {
-    operations_->Command9_Click();
-}
-
-void Form1::Command10_Click() {
-    operations_->Command10_Click();
-}
-
-void Form1::Command11_Click() {
-    supervision_->Command11_Click();
-}
-
-void Form1::Timer3_Timer() {
-    supervision_->Timer3_Timer();
-}
-
-void Form1::lstHex_DblClick() {
-    editor_->lstHex_DblClick();
+    // Refused (an operation runs, or the user keeps edits): show the model
+    // that stays.
+    if (!selection().choose(Combo1->currentIndex()))
+        Combo1->setCurrentIndex(chip().ChipCode());
 }
 
 namespace {
@@ -344,6 +242,13 @@ void Form1::aboutltd_Click() {
     showSingle<CompanyWindow>(Form3, this);
 }
 
+void Form1::closeWindows() {
+    for (QWidget *window : {static_cast<QWidget *>(startup_.data()), Form3.data(), frmAbout.data(),
+                            Form4.data(), static_cast<QWidget *>(this)})
+        if (window)
+            window->close();
+}
+
 void Form1::closeEvent(QCloseEvent *event) {
     if (exit_->leaving()) {
         event->accept();
@@ -352,5 +257,5 @@ void Form1::closeEvent(QCloseEvent *event) {
     // The close box leaves the program the same way as "退出系统", question
     // included; the exit itself closes this window when confirmed.
     event->ignore();
-    fquit_Click();
+    exit_->fquit_Click();
 }

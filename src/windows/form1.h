@@ -5,10 +5,10 @@
 #include <array>
 #include <memory>
 
-#include "chips/chip_state.h"
 #include "link/timings.h"
 
 class ByteEditor;
+class ChipBuffer;
 class ChipOperations;
 class Dialogs;
 class ExitCommand;
@@ -16,11 +16,14 @@ class FileCommands;
 class Form2;
 class HexView;
 class ModelSelection;
+class OnlineState;
 class OnlineSupervision;
 class OperationControls;
+class OperationProgress;
 class PortSearch;
 class ProgrammerLink;
 class ProgressDisplay;
+class Session;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -34,9 +37,9 @@ class Registry;
 class SerialPort;
 class SysInfoLauncher;
 
-// The main window. It owns the state of the program and composes the classes
-// that do the work; the controls keep the names the rest of the code and the
-// tests know them by.
+// The main window: the controls by the names the user and the tests know
+// them by, and the composition of the classes that do the work. It holds no
+// logic of its own beyond wiring the controls to the work.
 class Form1 : public QMainWindow {
     Q_OBJECT
 
@@ -52,46 +55,19 @@ public:
     // Runs once before the window is first shown.
     void Form_Load();
 
-    ChipState &chip() { return chip_; }
-    ProgrammerLink &link() { return *link_; }
-    PortSearch &search() { return *search_; }
+    // The work, for the tests and the benchmark.
+    Session &session() { return *session_; }
+    ChipBuffer &chip();
+    ProgrammerLink &link();
+    OnlineState &online();
+    PortSearch &search();
+    OnlineSupervision &supervision();
+    ModelSelection &selection();
+    ChipOperations &operations();
+    FileCommands &files();
+    ExitCommand &exitCommand() { return *exit_; }
     HexView *hexView() const { return hexView_; }
     QString statusText() const;
-
-    QString FailureHint;
-
-    // Procedures shared by the handlers.
-    bool sendandread();
-    void showpage();
-    void DrawPage();
-    void sendxh();
-    void disableops();
-    void enableops();
-    void goonline();
-    void gooffline();
-    void opfailed();
-    void findport();
-    void testport();
-    void writechip();
-
-    // Handlers, as the controls and menu items run them.
-    void selectModel(int k);
-    void Combo1_Click();
-    void fnew_Click();
-    void fopen_Click();
-    void fsave_Click();
-    void fquit_Click();
-    void cread_Click();
-    void Command7_Click();
-    void Command8_Click();
-    void Command9_Click();
-    void Command10_Click();
-    void Command11_Click();
-    void Timer3_Timer();
-    void lstHex_DblClick();
-    void fabout_Click();
-    void myhelp_Click();
-    void aboutltd_Click();
 
     QTimer *Timer2 = nullptr;
     QTimer *Timer3 = nullptr;
@@ -110,12 +86,17 @@ private:
     void connectHandlers();
     void setStatusText(const QString &text);
     void updateClock();
+    void Combo1_Click();
+    void fabout_Click();
+    void myhelp_Click();
+    void aboutltd_Click();
+    void closeWindows();
 
     Dialogs &dialogs_;
-    Timings timings_;
-    ChipState chip_;
-    ProgrammerLink *link_;
     QPointer<Form2> startup_;
+
+    // The core, made before the controls that show it.
+    Session *session_;
 
     // Controls.
     QLineEdit *Text1 = nullptr;
@@ -150,16 +131,11 @@ private:
     QPointer<QWidget> Form3;
     QPointer<QWidget> Form4;
 
-    // The work.
-    std::unique_ptr<OperationControls> controls_;
-    std::unique_ptr<ProgressDisplay> progress_;
-    std::unique_ptr<PortSearch> search_;
-    std::unique_ptr<OnlineSupervision> supervision_;
-    std::unique_ptr<ModelSelection> selection_;
+    // The window's own work.
+    ExitCommand *exit_ = nullptr;
+    OperationControls *controls_ = nullptr;
+    ProgressDisplay *progressDisplay_ = nullptr;
     std::unique_ptr<ByteEditor> editor_;
-    std::unique_ptr<FileCommands> files_;
-    std::unique_ptr<ChipOperations> operations_;
-    std::unique_ptr<ExitCommand> exit_;
     std::unique_ptr<Registry> registry_;
     std::unique_ptr<SysInfoLauncher> sysInfo_;
 };

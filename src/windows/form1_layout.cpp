@@ -23,9 +23,9 @@
 #include <QVBoxLayout>
 
 #include "chips/chip_catalogue.h"
-#include "chips/hex_view.h"
+#include "messages/texts.h"
 #include "windows/form1.h"
-#include "windows/texts.h"
+#include "windows/hex_view.h"
 #include "windows/tool_icons.h"
 
 namespace {
@@ -179,7 +179,7 @@ void Form1::buildToolButtons() {
 
 void Form1::buildUi() {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(Texts::Form1Caption);
+    setWindowTitle(Texts::MainCaption);
 
     buildMenus();
     buildToolButtons();
@@ -213,7 +213,7 @@ void Form1::buildUi() {
     QFont indicatorFont = Text1->font();
     indicatorFont.setBold(true);
     Text1->setFont(indicatorFont);
-    Text2 = makeIndicator(Shape1, "Text2", Texts::Text2Initial);
+    Text2 = makeIndicator(Shape1, "Text2", Texts::TestNoticeInitial);
     Text2->setMinimumWidth(260);
     auto *chooserRow = new QHBoxLayout(Shape1);
     chooserRow->addWidget(Command1);
@@ -262,7 +262,7 @@ void Form1::buildUi() {
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setFrameShape(QFrame::Panel);
     Picture1->setFrameShadow(QFrame::Sunken);
-    hexView_ = new HexView(Picture1);
+    hexView_ = new HexView(chip(), Picture1);
     auto *pictureLayout = new QVBoxLayout(Picture1);
     pictureLayout->addWidget(hexView_);
 

@@ -5,8 +5,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "messages/texts.h"
 #include "windows/pictures.h"
-#include "windows/texts.h"
 
 namespace {
 constexpr int Width = 497;
@@ -19,7 +19,7 @@ Form2::Form2(QWidget *parent)
       Command2(new QPushButton(Texts::UseOffline, this)),
       Label4(new QLabel(Texts::Connecting, this)) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(Texts::Form2Caption);
+    setWindowTitle(Texts::StartupCaption);
     setFixedSize(Width, Height);
 
     Command1->setObjectName(QStringLiteral("Command1"));

@@ -7,7 +7,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
-#include "windows/info_texts.h"
+#include "messages/info_texts.h"
 
 namespace {
 

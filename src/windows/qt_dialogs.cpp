@@ -7,7 +7,7 @@
 #include <QMessageBox>
 #include <QStringList>
 
-#include "windows/texts.h"
+#include "messages/texts.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/dialogs.h"
+#include "messages/dialogs.h"
 
 // The dialogs the user sees: QMessageBox, QInputDialog and QFileDialog.
 class QtDialogs : public Dialogs {

@@ -5,8 +5,8 @@
 #include <QStandardPaths>
 #include <utility>
 
-#include "windows/dialogs.h"
-#include "windows/info_texts.h"
+#include "messages/dialogs.h"
+#include "messages/info_texts.h"
 #include "windows/registry.h"
 
 SysInfoLauncher::SysInfoLauncher(Registry &registry, Dialogs &dialogs)

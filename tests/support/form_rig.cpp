@@ -8,15 +8,15 @@
 #include <QtTest>
 
 #include "link/programmer_link.h"
-#include "windows/texts.h"
+#include "messages/texts.h"
 
 Timings FormRig::fastTimings() {
     Timings t;
     t.replyTimeout = 200;
-    t.timer2 = 1000;
+    t.spareTimer = 1000;
     t.onlineCheck = 300;
     t.receiveTimeout = 600;
-    t.timer5 = 40000;
+    t.loadTimer = 40000;
     return t;
 }
 
@@ -94,8 +94,9 @@ void FormRig::trigger(const char *name) const {
 }
 
 void FormRig::chooseModel(int k) const {
-    find<QComboBox>("Combo1")->setCurrentIndex(k);
-    form->Combo1_Click();
+    auto *combo = find<QComboBox>("Combo1");
+    combo->setCurrentIndex(k);
+    emit combo->activated(k);
 }
 
 bool FormRig::isOnline() const {
@@ -119,7 +120,7 @@ QList<QByteArray> FormRig::framesWithCode(quint8 code) const {
 }
 
 QByteArray FormRig::frame(quint8 code, std::initializer_list<quint8> parameters) {
-    QByteArray f(ProgrammerLink::FrameSize, '\0');
+    QByteArray f(12, '\0');
     f[0] = static_cast<char>(code);
     int i = 1;
     for (quint8 p : parameters)

@@ -9,10 +9,21 @@
 
 #include "box/box_core.h"
 #include "box/memory_port.h"
+#include "chips/chip_buffer.h"
+#include "chips/model_selection.h"
+#include "files/file_commands.h"
+#include "link/online_state.h"
+#include "link/online_supervision.h"
+#include "link/port_search.h"
+#include "link/programmer_link.h"
 #include "link/timings.h"
+#include "operations/chip_operations.h"
+#include "operations/operation_scope.h"
 #include "support/scripted_dialogs.h"
+#include "windows/exit_command.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
+#include "windows/hex_view.h"
 
 // A main window wired through the in-memory port to the virtual box, with
 // scripted dialogs and timers shrunk from seconds to milliseconds.

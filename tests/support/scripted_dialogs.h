@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "windows/dialogs.h"
+#include "messages/dialogs.h"
 
 // Records every dialog the program asks for and answers from a script, so a
 // test never waits for a person.

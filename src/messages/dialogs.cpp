@@ -1,6 +1,6 @@
-#include "windows/dialogs.h"
+#include "messages/dialogs.h"
 
-#include "windows/texts.h"
+#include "messages/texts.h"
 
 void Dialogs::warning(const QString &text) {
     message(text, Texts::WarningTitle, Icon::Warning, Buttons::Ok);

@@ -1,8 +1,8 @@
-#include "chips/hex_cell_delegate.h"
+#include "windows/hex_cell_delegate.h"
 
 #include <QPainter>
 
-#include "chips/hex_page_model.h"
+#include "windows/hex_page_model.h"
 
 void HexCellDelegate::prepare(const QFont &font) const {
     if (prepared_ && font == font_)

@@ -2,10 +2,10 @@
 
 #include <QList>
 #include <QWidget>
-#include <functional>
 
-#include "chips/hex_page_model.h"
+#include "windows/hex_page_model.h"
 
+class ChipBuffer;
 class QLabel;
 class QScrollBar;
 class QTableView;
@@ -13,16 +13,13 @@ class QTableView;
 // The data buffer, one page of 256 bytes at a time: the grid lstHex, the row
 // addresses lblAddr(0..15), the headings Label3(0..16) and the page scroll
 // bar scrPage. Grid items are numbered column by column: item c * 16 + r is
-// the cell in row r, column c.
+// the cell in row r, column c. It follows the buffer: new contents show page
+// 0, edited bytes are redrawn where they are.
 class HexView : public QWidget {
     Q_OBJECT
 
 public:
-    explicit HexView(QWidget *parent = nullptr);
-
-    void setBuffer(const QByteArray *buffer);
-    // True when the page has eight rows (Combo1 shows the 93C46).
-    std::function<bool()> eightRowPage = [] { return false; };
+    explicit HexView(const ChipBuffer &buffer, QWidget *parent = nullptr);
 
     // Back to page 0 of new buffer contents.
     void showpage();
@@ -34,7 +31,6 @@ public:
     int selectedItem() const;
     // Buffer position of an item, or -1 for an empty cell.
     qint32 itemPosition(int item) const;
-    void refreshItem(int item);
 
     QLabel *lblAddr(int index) const { return lblAddr_.value(index); }
     QLabel *Label3(int index) const { return Label3_.value(index); }
@@ -52,7 +48,10 @@ protected:
 
 private:
     void scrPage_Change(int value);
+    // Redraws the cells of bytes position..position+count-1 on this page.
+    void bytesChanged(qint32 position, qint32 count);
 
+    const ChipBuffer &buffer_;
     HexPageModel *model_;
     QTableView *lstHex_;
     QScrollBar *scrPage_;

@@ -1,4 +1,4 @@
-#include "chips/hex_view.h"
+#include "windows/hex_view.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -11,8 +11,10 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
-#include "chips/hex_cell_delegate.h"
-#include "windows/texts.h"
+#include "chips/chip_buffer.h"
+#include "chips/chip_catalogue.h"
+#include "messages/texts.h"
+#include "windows/hex_cell_delegate.h"
 
 namespace {
 
@@ -29,8 +31,9 @@ QLabel *makeLabel(QWidget *parent, const char *name, int index, const QString &t
 
 }  // namespace
 
-HexView::HexView(QWidget *parent)
+HexView::HexView(const ChipBuffer &buffer, QWidget *parent)
     : QWidget(parent),
+      buffer_(buffer),
       model_(new HexPageModel(this)),
       lstHex_(new QTableView(this)),
       scrPage_(new QScrollBar(Qt::Vertical, this)) {
@@ -103,10 +106,10 @@ HexView::HexView(QWidget *parent)
     grid->addWidget(lstHex_, 1, 1);
     grid->addWidget(scrPage_, 1, 2);
     grid->setColumnStretch(3, 1);
-}
 
-void HexView::setBuffer(const QByteArray *buffer) {
-    model_->setBuffer(buffer);
+    model_->setBuffer(&buffer_.DataBuffer());
+    connect(&buffer_, &ChipBuffer::replaced, this, &HexView::showpage);
+    connect(&buffer_, &ChipBuffer::bytesChanged, this, &HexView::bytesChanged);
 }
 
 QString HexView::FormatAddress(qint32 address) {
@@ -128,7 +131,9 @@ void HexView::DrawPage() {
         lblAddr_[i]->setText((QStringLiteral("0000000") + address).right(6) + QLatin1Char(':'));
     }
     lstHex_->selectionModel()->clear();
-    model_->showPage(CurrentPage, eightRowPage() ? HexPageModel::Rows / 2 : HexPageModel::Rows);
+    // The 93C46 has half a page: eight rows.
+    const bool eightRows = buffer_.ChipCode() == ChipCatalogue::Model93C46;
+    model_->showPage(CurrentPage, eightRows ? HexPageModel::Rows / 2 : HexPageModel::Rows);
 }
 
 void HexView::scrPage_Change(int value) {
@@ -151,8 +156,13 @@ qint32 HexView::itemPosition(int item) const {
     return model_->position(item % HexPageModel::Rows, item / HexPageModel::Rows);
 }
 
-void HexView::refreshItem(int item) {
-    model_->refreshCell(item % HexPageModel::Rows, item / HexPageModel::Rows);
+void HexView::bytesChanged(qint32 position, qint32 count) {
+    const qint32 first = qMax(position, CurrentPage * HexPageModel::PageSize);
+    const qint32 last = qMin(position + count, (CurrentPage + 1) * HexPageModel::PageSize) - 1;
+    if (first > last)
+        return;
+    model_->refreshBytes(first - CurrentPage * HexPageModel::PageSize,
+                         last - CurrentPage * HexPageModel::PageSize);
 }
 
 bool HexView::eventFilter(QObject *watched, QEvent *event) {

@@ -22,13 +22,14 @@ inline const QString ContactLine =
 inline const QString TelephoneLine = QStringLiteral("服务电话：000-00000000");
 
 // Main window.
-inline const QString Form1Caption =
+inline const QString MainCaption =
     QStringLiteral("ZELTRON－存储器编程器软件V3.0    Harvenco欢迎您！  本公司全部产品办理邮购");
 inline const QString WelcomeBanner = QStringLiteral("欢迎使用 ZELTRON 存储器编程器");
 inline const QString Online = QStringLiteral("联机");
 inline const QString Offline = QStringLiteral("脱机");
-inline const QString Text2Initial = QStringLiteral("正在测试,请稍候.......");
-inline const QString Text2Testing = QStringLiteral("请确认编程器已连接，正在测试，请稍后－－－");
+inline const QString TestNoticeInitial = QStringLiteral("正在测试,请稍候.......");
+inline const QString TestNoticeTesting =
+    QStringLiteral("请确认编程器已连接，正在测试，请稍后－－－");
 inline const QString ModelButton = QStringLiteral("型号选择");
 inline const QString ModelButtonTip = QStringLiteral("选择您要操作的芯片型号");
 inline const QString SupportedDevices = QStringLiteral("支持器件：");
@@ -60,6 +61,9 @@ inline const QString FailureHintLine3 =
 inline const QString FailureHintLine4 = QStringLiteral(
     "3.芯片型号选择错误，注意（24C02－24C16）和（24C32－24C64）的芯片不能互换！！,93C46-"
     "93C86之间也不要互相代换！！");
+inline const QString FailureHint = FailureHintLine1 + QStringLiteral("\r\n") + FailureHintLine2 +
+                                   QStringLiteral("\r\n") + FailureHintLine3 +
+                                   QStringLiteral("\r\n") + FailureHintLine4;
 
 // Link supervision.
 inline const QString CommunicationFault = QStringLiteral(
@@ -121,7 +125,7 @@ inline const QString CreatePrompt = QStringLiteral("该文件不存在。\n要�
 inline const QString ExitQuestion = QStringLiteral("您确认要退出系统吗？");
 
 // Start-up window.
-inline const QString Form2Caption =
+inline const QString StartupCaption =
     QStringLiteral("ZELTRON－存储器编程器软件 V3.0") + QString(8, QLatin1Char(' ')) + TelephoneLine;
 inline const QString UseOnline = QStringLiteral("联机使用");
 inline const QString UseOffline = QStringLiteral("脱机使用");

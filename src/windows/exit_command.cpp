@@ -1,14 +1,14 @@
-#include "files/exit_command.h"
+#include "windows/exit_command.h"
 
 #include <QCoreApplication>
-#include <QTimer>
 
 #include "link/programmer_link.h"
-#include "windows/dialogs.h"
-#include "windows/texts.h"
+#include "messages/dialogs.h"
+#include "messages/texts.h"
 
-ExitCommand::ExitCommand(ProgrammerLink &link, Dialogs &dialogs, std::array<QTimer *, 3> timers)
-    : link_(link), dialogs_(dialogs), timers_{timers[0], timers[1], timers[2]} {}
+ExitCommand::ExitCommand(ProgrammerLink &link, Dialogs &dialogs, std::array<QTimer *, 3> timers,
+                         QObject *parent)
+    : QObject(parent), link_(link), dialogs_(dialogs), timers_{timers[0], timers[1], timers[2]} {}
 
 bool ExitCommand::leaving() const {
     return link_.QuitRequested;
@@ -40,9 +40,7 @@ void ExitCommand::fquit_Click() {
     link_.closePort();
     for (const QPointer<QTimer> &timer : timers_)
         timer->stop();
-    for (const QPointer<QWidget> &window : windows())
-        if (window)
-            window->close();
+    emit closeWindows();
     // Leaves the application's event loop; a wait still on the stack ends at
     // its next check and everything is destroyed once the stack has unwound.
     QCoreApplication::quit();

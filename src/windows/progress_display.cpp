@@ -1,20 +1,28 @@
-#include "operations/progress_display.h"
+#include "windows/progress_display.h"
 
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
 
-#include "operations/progress_text.h"
-#include "windows/texts.h"
+#include "operations/operation_progress.h"
 
 namespace {
 constexpr qint64 FrameMs = 125;
 constexpr int FallbackMs = 250;
 }  // namespace
 
-ProgressDisplay::ProgressDisplay(QProgressBar *bar, QPushButton *percentage, QLabel *heading)
-    : bar_(bar), percentage_(percentage), heading_(heading), fallback_(new QTimer(this)) {
+ProgressDisplay::ProgressDisplay(OperationProgress &progress, QProgressBar *bar,
+                                 QPushButton *percentage, QLabel *heading)
+    : progress_(progress),
+      bar_(bar),
+      percentage_(percentage),
+      heading_(heading),
+      fallback_(new QTimer(this)) {
+    connect(&progress_, &OperationProgress::started, this, &ProgressDisplay::start);
+    connect(&progress_, &OperationProgress::advanced, this, &ProgressDisplay::advance);
+    connect(&progress_, &OperationProgress::hidden, this, &ProgressDisplay::hide);
+    connect(&progress_, &OperationProgress::showNowRequested, this, &ProgressDisplay::paintPending);
     fallback_->setInterval(FallbackMs);
     connect(fallback_, &QTimer::timeout, this, [this] {
         if (!sincePainted_.isValid() || sincePainted_.elapsed() >= FallbackMs)
@@ -46,8 +54,8 @@ void ProgressDisplay::start() {
     bar_->setVisible(true);
     percentage_->setVisible(true);
     heading_->setVisible(true);
-    bar_->setValue(0);
-    percentage_->setText(Texts::PercentStart);
+    bar_->setValue(progress_.bar());
+    percentage_->setText(progress_.caption());
     // From here on painted between a frame and its reply, or by the slow timer.
     setPainting(false);
     changed_ = true;
@@ -55,12 +63,10 @@ void ProgressDisplay::start() {
     fallback_->start();
 }
 
-void ProgressDisplay::blockDone(qint32 block, qint32 blockCount) {
-    const double p = ProgressText::percent(block, blockCount);
-    bar_->setValue(ProgressText::barValue(p));
-    const QString caption = ProgressText::caption(p);
-    if (caption != percentage_->text())
-        percentage_->setText(caption);
+void ProgressDisplay::advance() {
+    bar_->setValue(progress_.bar());
+    if (progress_.caption() != percentage_->text())
+        percentage_->setText(progress_.caption());
     changed_ = true;
 }
 

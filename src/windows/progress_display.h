@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 
+class OperationProgress;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -19,26 +20,26 @@ class ProgressDisplay : public QObject {
     Q_OBJECT
 
 public:
-    // The three share one parent panel.
-    ProgressDisplay(QProgressBar *bar, QPushButton *percentage, QLabel *heading);
+    // The three share one parent panel. Follows `progress`.
+    ProgressDisplay(OperationProgress &progress, QProgressBar *bar, QPushButton *percentage,
+                    QLabel *heading);
     ~ProgressDisplay() override;
-
-    // Visible, bar at 0, caption "0.00%".
-    void start();
-    // After block `block` (from 0) of blocks 0..blockCount was done.
-    void blockDone(qint32 block, qint32 blockCount);
-    void hide();
 
     // A frame went out and its reply is awaited: paints the new values if the
     // last painting is long enough ago.
     void frameSent();
+
+private:
+    void start();
+    void advance();
+    void hide();
     // Paints values not yet painted: before a message box covers the window.
     void paintPending();
 
-private:
     void setPainting(bool on);
     void paintNow();
 
+    OperationProgress &progress_;
     QPointer<QProgressBar> bar_;
     QPointer<QPushButton> percentage_;
     QPointer<QLabel> heading_;

@@ -1,12 +1,12 @@
-#include "chips/byte_editor.h"
+#include "windows/byte_editor.h"
 
-#include "chips/chip_state.h"
-#include "chips/hex_view.h"
-#include "windows/dialogs.h"
-#include "windows/texts.h"
+#include "chips/chip_buffer.h"
+#include "messages/dialogs.h"
+#include "messages/texts.h"
+#include "windows/hex_view.h"
 
-ByteEditor::ByteEditor(ChipState &state, HexView &view, Dialogs &dialogs)
-    : state_(state), view_(view), dialogs_(dialogs) {}
+ByteEditor::ByteEditor(ChipBuffer &buffer, HexView &view, Dialogs &dialogs)
+    : buffer_(buffer), view_(view), dialogs_(dialogs) {}
 
 QString ByteEditor::prompt() {
     return Texts::EditPromptLine1 + QStringLiteral("\r\n\r\n") + Texts::EditPromptLine2;
@@ -25,7 +25,7 @@ std::optional<quint8> ByteEditor::parseHexByte(const QString &text) {
 
 void ByteEditor::lstHex_DblClick() {
     // The buffer may be about to be replaced or written; leave it alone.
-    if (state_.operationRunning())
+    if (buffer_.locked())
         return;
     const int item = view_.selectedItem();
     const qint32 position = view_.itemPosition(item);
@@ -42,9 +42,7 @@ void ByteEditor::lstHex_DblClick() {
     }
     // The box was modal, but a model change may have come in through a timer:
     // check the position again before writing.
-    if (view_.itemPosition(item) != position || position >= state_.DataBuffer.size())
+    if (view_.itemPosition(item) != position)
         return;
-    state_.DataBuffer[position] = static_cast<char>(*value);
-    state_.UnsavedEdits = true;
-    view_.refreshItem(item);
+    buffer_.setByte(position, *value);
 }

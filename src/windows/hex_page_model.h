@@ -21,8 +21,8 @@ public:
     const QByteArray *buffer() const { return buffer_; }
     // Shows `page` with `rows` filled rows and tells the view to redraw.
     void showPage(qint32 page, int rows);
-    // Tells the view that one cell's byte changed.
-    void refreshCell(int row, int column);
+    // Tells the view that the bytes at page offsets first..last changed.
+    void refreshBytes(int first, int last);
 
     qint32 page() const { return page_; }
     int filledRows() const { return rows_; }

@@ -3,14 +3,14 @@
 #include <QString>
 #include <optional>
 
-struct ChipState;
+class ChipBuffer;
 class Dialogs;
 class HexView;
 
 // Changes one byte of the buffer: double-click its cell, type a new value.
 class ByteEditor {
 public:
-    ByteEditor(ChipState &state, HexView &view, Dialogs &dialogs);
+    ByteEditor(ChipBuffer &buffer, HexView &view, Dialogs &dialogs);
 
     void lstHex_DblClick();
 
@@ -19,7 +19,7 @@ public:
     static QString prompt();
 
 private:
-    ChipState &state_;
+    ChipBuffer &buffer_;
     HexView &view_;
     Dialogs &dialogs_;
 };

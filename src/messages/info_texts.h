@@ -31,7 +31,7 @@ inline const QString SysInfoUnavailable = QStringLiteral("此时系统信息不�
 // Help window.
 inline const QString HelpCaption = QStringLiteral("帮助文档");
 inline const QString SupportEmail = QStringLiteral("support@example.com");
-// The ten lines, shown by Label1 to Label7, Label9, Label10 and Label11.
+// The help window's ten lines, top to bottom.
 inline const QStringList HelpLines = {
     QStringLiteral("1.将编程器USB通讯电缆与电脑USB接口连接,此时编程器电源灯亮."),
     QStringLiteral("2.若要脱机对拷,请按型号键选择24系列或93系列芯片型号,放入芯片,"

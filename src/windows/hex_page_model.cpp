@@ -1,4 +1,4 @@
-#include "chips/hex_page_model.h"
+#include "windows/hex_page_model.h"
 
 #include <array>
 
@@ -26,9 +26,12 @@ void HexPageModel::showPage(qint32 page, int rows) {
     emit dataChanged(index(0, 0), index(Rows - 1, Columns - 1), {Qt::DisplayRole});
 }
 
-void HexPageModel::refreshCell(int row, int column) {
-    const QModelIndex cell = index(row, column);
-    emit dataChanged(cell, cell, {Qt::DisplayRole});
+void HexPageModel::refreshBytes(int first, int last) {
+    // Whole rows from the first to the last: one signal, however many bytes.
+    const int firstRow = first / Columns, lastRow = last / Columns;
+    const int firstColumn = firstRow == lastRow ? first % Columns : 0;
+    const int lastColumn = firstRow == lastRow ? last % Columns : Columns - 1;
+    emit dataChanged(index(firstRow, firstColumn), index(lastRow, lastColumn), {Qt::DisplayRole});
 }
 
 qint32 HexPageModel::position(int row, int column) const {

@@ -1,0 +1,65 @@
+#include "chips/chip_buffer.h"
+
+ChipBuffer::ChipBuffer(QObject *parent) : QObject(parent) {
+    for (int k = 0; k < ChipCatalogue::ModelCount; ++k)
+        ModelCapacity[size_t(k)] = ChipCatalogue::model(k).capacity;
+    bytes_ = QByteArray(ModelCapacity[0], '\xFF');
+    blockCount_ = ChipCatalogue::blockCount(ModelCapacity[0]);
+}
+
+void ChipBuffer::selectModel(int code) {
+    const qint32 capacity = capacityOf(code);
+    code_ = code;
+    blockCount_ = ChipCatalogue::blockCount(capacity);
+    bytes_ = QByteArray(capacity, '\xFF');
+    setUnsavedEdits(false);
+    emit replaced();
+}
+
+void ChipBuffer::replace(const QByteArray &bytes) {
+    bytes_ = bytes;
+    setUnsavedEdits(false);
+    emit replaced();
+}
+
+bool ChipBuffer::mayEdit(qint32 position, qint32 count) const {
+    return !locked() && position >= 0 && count >= 0 && position + count <= size();
+}
+
+bool ChipBuffer::setByte(qint32 position, quint8 value) {
+    if (!mayEdit(position, 1))
+        return false;
+    bytes_[position] = char(value);
+    setUnsavedEdits(true);
+    emit bytesChanged(position, 1);
+    return true;
+}
+
+bool ChipBuffer::setBytes(qint32 position, const QByteArray &bytes) {
+    if (!mayEdit(position, qint32(bytes.size())))
+        return false;
+    bytes_.replace(position, bytes.size(), bytes);
+    setUnsavedEdits(true);
+    emit bytesChanged(position, qint32(bytes.size()));
+    return true;
+}
+
+bool ChipBuffer::fill(qint32 position, qint32 count, quint8 value) {
+    if (!mayEdit(position, count))
+        return false;
+    std::fill_n(bytes_.begin() + position, count, char(value));
+    setUnsavedEdits(true);
+    emit bytesChanged(position, count);
+    return true;
+}
+
+void ChipBuffer::markSaved() {
+    setUnsavedEdits(false);
+}
+
+void ChipBuffer::setUnsavedEdits(bool unsaved) {
+    if (unsaved == unsavedEdits_)
+        return;
+    unsavedEdits_ = unsaved;
+    emit unsavedEditsChanged(unsaved);
+}

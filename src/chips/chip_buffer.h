@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <array>
+
+#include "chips/chip_catalogue.h"
+
+// The one owner of DataBuffer, the chip image, and of the selected model.
+// Every change goes through it and is announced: the views, the status and
+// anything else that shows the buffer subscribe once and never have to be
+// told by the code that changed it.
+//
+// While a chip operation runs the buffer is locked: edits are refused, and
+// whoever would replace it (a model change, a file load) asks locked() first.
+class ChipBuffer : public QObject {
+    Q_OBJECT
+
+public:
+    class Lock;
+
+    explicit ChipBuffer(QObject *parent = nullptr);
+
+    const QByteArray &DataBuffer() const { return bytes_; }
+    qint32 size() const { return qint32(bytes_.size()); }
+    quint8 at(qint32 position) const { return quint8(bytes_.at(position)); }
+    qint32 ChipCode() const { return code_; }
+    qint32 BlockCount() const { return blockCount_; }
+
+    // The capacity of each model, in the chooser's order; filled at start.
+    std::array<qint32, ChipCatalogue::ModelCount> ModelCapacity{};
+    qint32 capacityOf(int code) const { return ModelCapacity.at(size_t(code)); }
+
+    // Model `code`, with a fresh buffer of FFH at its capacity.
+    void selectModel(int code);
+    // New contents of the same size, from the chip or a file: no edits left.
+    void replace(const QByteArray &bytes);
+
+    // Edits; refused (false) while locked or outside the buffer.
+    bool setByte(qint32 position, quint8 value);
+    bool setBytes(qint32 position, const QByteArray &bytes);
+    bool fill(qint32 position, qint32 count, quint8 value);
+
+    // Edits that were neither saved nor written to the chip.
+    bool unsavedEdits() const { return unsavedEdits_; }
+    // The buffer went to a file or into the chip as it is.
+    void markSaved();
+
+    bool locked() const { return locks_ > 0; }
+
+signals:
+    // The whole buffer is new: another model, a read, a load.
+    void replaced();
+    // `count` bytes from `position` were edited.
+    void bytesChanged(qint32 position, qint32 count);
+    void unsavedEditsChanged(bool unsaved);
+
+private:
+    bool mayEdit(qint32 position, qint32 count) const;
+    void setUnsavedEdits(bool unsaved);
+
+    QByteArray bytes_;
+    qint32 code_ = 0;
+    qint32 blockCount_ = 0;
+    bool unsavedEdits_ = false;
+    int locks_ = 0;
+};
+
+// Locks the buffer for as long as it lives; locks nest.
+class ChipBuffer::Lock {
+public:
+    explicit Lock(ChipBuffer &buffer) : buffer_(buffer) { ++buffer_.locks_; }
+    ~Lock() { --buffer_.locks_; }
+    Lock(const Lock &) = delete;
+    Lock &operator=(const Lock &) = delete;
+
+private:
+    ChipBuffer &buffer_;
+};

@@ -1,0 +1,40 @@
+#include "windows/operation_controls.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPalette>
+
+#include "link/online_state.h"
+#include "messages/texts.h"
+
+OperationControls::OperationControls(OnlineState &state, QLineEdit *indicator,
+                                     QList<QAbstractButton *> operationButtons,
+                                     QMenu *operationMenu)
+    : QObject(indicator),
+      state_(state),
+      indicator_(indicator),
+      buttons_(std::move(operationButtons)),
+      menu_(operationMenu) {
+    connect(&state_, &OnlineState::changed, this, &OperationControls::show);
+}
+
+void OperationControls::show() {
+    const bool enabled = state_.operationsEnabled();
+    for (QAbstractButton *button : buttons_)
+        button->setEnabled(enabled);
+    if (menu_) {
+        // The menu's own action greys the title in the menu bar and silences
+        // the shortcuts of every item below it.
+        menu_->menuAction()->setEnabled(enabled);
+        menu_->setEnabled(enabled);
+    }
+    if (!indicator_)
+        return;
+    const bool online = state_.isOnline();
+    QPalette palette = indicator_->palette();
+    palette.setColor(QPalette::Base, online ? QColor(0, 255, 0) : QColor(255, 0, 0));
+    indicator_->setPalette(palette);
+    indicator_->setText(online ? Texts::Online : Texts::Offline);
+}

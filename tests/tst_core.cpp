@@ -1,0 +1,93 @@
+// The core without a window: a whole write and read of a chip through the
+// session under a QCoreApplication, with scripted dialogs and the in-memory
+// box; the buffer telling its subscribers of every change.
+#include <QCoreApplication>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "box/box_core.h"
+#include "box/memory_port.h"
+#include "operations/session.h"
+#include "support/scripted_dialogs.h"
+#include "support/test_files.h"
+
+class CoreTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void wholeWriteAndReadWithoutAWindow();
+    void bufferAnnouncesEveryChange();
+};
+
+void CoreTest::wholeWriteAndReadWithoutAWindow() {
+    QCOMPARE(QCoreApplication::instance()->metaObject()->className(), "QCoreApplication");
+    BoxCore box;
+    MemoryPortBank bank;
+    bank.attachBox(2, &box);
+    bank.addSilentPort(1);
+    ScriptedDialogs dialogs;
+    Timings timings;
+    timings.replyTimeout = 1000;
+    Session session(dialogs, new MemoryPort(bank), timings);
+
+    session.search().findport();
+    QVERIFY(session.online().isOnline());
+    QCOMPARE(session.search().PortNumber, 2);
+    constexpr int M24C64 = 5;
+    QVERIFY(session.selection().select(M24C64));
+    QCOMPARE(box.selectedModel(), M24C64);
+
+    const QByteArray image = TestFiles::pattern(8192, 7);
+    session.buffer().replace(image);
+    QSignalSpy blocks(&session.progress(), &OperationProgress::advanced);
+    session.operations().write();
+    QCOMPARE(box.chip(M24C64), image);
+    QCOMPARE(blocks.count(), 1024);
+    QCOMPARE(session.progress().caption(), QStringLiteral(" 100%"));
+
+    // Read back into a buffer that held something else.
+    session.buffer().replace(QByteArray(8192, '\0'));
+    session.operations().read();
+    QCOMPARE(session.buffer().DataBuffer(), image);
+    QCOMPARE(
+        dialogs.messageTexts(),
+        (QStringList{QStringLiteral("写芯片操作将会将当前芯片的全部内容擦除，您确认要写芯片吗？"),
+                     QStringLiteral("恭喜您！写芯片操作成功！！"),
+                     QStringLiteral("恭喜您！芯片读操作成功！！")}));
+    QVERIFY(session.online().operationsEnabled());
+    QVERIFY(!session.progress().isShown());
+}
+
+void CoreTest::bufferAnnouncesEveryChange() {
+    ChipBuffer buffer;
+    QSignalSpy replaced(&buffer, &ChipBuffer::replaced);
+    QSignalSpy changed(&buffer, &ChipBuffer::bytesChanged);
+    QSignalSpy unsaved(&buffer, &ChipBuffer::unsavedEditsChanged);
+
+    buffer.selectModel(9);
+    QCOMPARE(buffer.size(), 128);
+    QCOMPARE(buffer.BlockCount(), 15);
+    QVERIFY(buffer.setByte(3, 0x5A));
+    QVERIFY(buffer.fill(10, 4, 0x00));
+    QVERIFY(buffer.setBytes(126, QByteArray::fromHex("0102")));
+    QVERIFY(!buffer.setBytes(127, QByteArray::fromHex("0102")));  // past the end
+    QCOMPARE(replaced.count(), 1);
+    QCOMPARE(changed.count(), 3);
+    QCOMPARE(changed.at(1), (QList<QVariant>{10, 4}));
+    QCOMPARE(buffer.DataBuffer().mid(10, 4), QByteArray(4, '\0'));
+    QVERIFY(buffer.unsavedEdits());
+
+    {
+        // Nothing edits the buffer while an operation holds it.
+        const ChipBuffer::Lock operation(buffer);
+        QVERIFY(!buffer.setByte(0, 0));
+        QVERIFY(!buffer.fill(0, 1, 0));
+        QCOMPARE(changed.count(), 3);
+    }
+    buffer.markSaved();
+    QVERIFY(!buffer.unsavedEdits());
+    QCOMPARE(unsaved.count(), 2);
+}
+
+QTEST_GUILESS_MAIN(CoreTest)
+#include "tst_core.moc"
