@@ -40,14 +40,14 @@ void CoreTest::wholeWriteAndReadWithoutAWindow() {
     const QByteArray image = TestFiles::pattern(8192, 7);
     session.buffer().replace(image);
     QSignalSpy blocks(&session.progress(), &OperationProgress::advanced);
-    session.operations().write();
+    QCOMPARE(session.operations().write(), ChipOperations::Outcome::Done);
     QCOMPARE(box.chip(M24C64), image);
     QCOMPARE(blocks.count(), 1024);
     QCOMPARE(session.progress().caption(), QStringLiteral(" 100%"));
 
     // Read back into a buffer that held something else.
     session.buffer().replace(QByteArray(8192, '\0'));
-    session.operations().read();
+    QCOMPARE(session.operations().read(), ChipOperations::Outcome::Done);
     QCOMPARE(session.buffer().DataBuffer(), image);
     QCOMPARE(
         dialogs.messageTexts(),
@@ -56,6 +56,14 @@ void CoreTest::wholeWriteAndReadWithoutAWindow() {
                      QStringLiteral("恭喜您！芯片读操作成功！！")}));
     QVERIFY(session.online().operationsEnabled());
     QVERIFY(!session.progress().isShown());
+
+    // A byte the chip lost is named by the verify's outcome.
+    box.chip(M24C64)[4000] = '\x00';
+    QCOMPARE(session.operations().verify(), ChipOperations::Outcome::Mismatch);
+    QCOMPARE(session.operations().VerifyPosition, 4000);
+    box.stopAnsweringAfter(3);
+    QCOMPARE(session.operations().read(), ChipOperations::Outcome::NoAnswer);
+    QVERIFY(!session.online().isOnline());
 }
 
 void CoreTest::bufferAnnouncesEveryChange() {

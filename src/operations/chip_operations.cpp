@@ -138,7 +138,7 @@ ChipOperations::Recipe ChipOperations::verifyRecipe() {
 
 // --- The shared sequence --------------------------------------------------
 
-bool ChipOperations::run(const Recipe &recipe) {
+ChipOperations::Outcome ChipOperations::run(const Recipe &recipe) {
     OperationScope running(buffer_, link_);
     link_.port().clearBuffers();
     if (recipe.disableBeforeProgress) {
@@ -150,11 +150,13 @@ bool ChipOperations::run(const Recipe &recipe) {
     }
 
     link_.setCommand(recipe.openCommand);
-    if (!exchange(recipe.openReply, recipe.openFailed, recipe.openRefused))
-        return false;
+    Outcome outcome = exchange(recipe.openReply, recipe.openFailed, recipe.openRefused);
+    if (outcome != Outcome::Done)
+        return outcome;
     link_.setCommand(ChipSelect, {static_cast<quint8>(buffer_.ChipCode())});
-    if (!exchange(ChipSelected, recipe.openFailed, recipe.openRefused))
-        return false;
+    outcome = exchange(ChipSelected, recipe.openFailed, recipe.openRefused);
+    if (outcome != Outcome::Done)
+        return outcome;
 
     if (recipe.prepare)
         recipe.prepare();
@@ -162,11 +164,12 @@ bool ChipOperations::run(const Recipe &recipe) {
     for (BlockIndex = 0; BlockIndex <= buffer_.BlockCount();) {
         link_.setBlockCommand(recipe.blockCommand, ChipCatalogue::blockAddress(code, BlockIndex),
                               recipe.blockData ? recipe.blockData(BlockIndex) : QByteArrayView());
-        if (!exchange(BlockDone, recipe.blockNoAnswer, recipe.blockRefused))
-            return false;
+        outcome = exchange(BlockDone, recipe.blockNoAnswer, recipe.blockRefused);
+        if (outcome != Outcome::Done)
+            return outcome;
         if (recipe.takeReply && !recipe.takeReply(BlockIndex)) {
             finish();
-            return false;
+            return Outcome::Mismatch;
         }
         ++BlockIndex;
         progress_.blockDone(BlockIndex - 1, buffer_.BlockCount());
@@ -179,20 +182,20 @@ bool ChipOperations::run(const Recipe &recipe) {
     if (!success.isEmpty())
         dialogs_.information(success);
     finish();
-    return true;
+    return Outcome::Done;
 }
 
-bool ChipOperations::exchange(quint8 expectedReply, const Reaction &noAnswer,
-                              const Reaction &refused) {
+ChipOperations::Outcome ChipOperations::exchange(quint8 expectedReply, const Reaction &noAnswer,
+                                                 const Reaction &refused) {
     if (!link_.sendandread()) {
         react(noAnswer);
-        return false;
+        return link_.QuitRequested ? Outcome::Left : Outcome::NoAnswer;
     }
     if (link_.replyCode() != expectedReply) {
         react(refused);
-        return false;
+        return Outcome::Refused;
     }
-    return true;
+    return Outcome::Done;
 }
 
 void ChipOperations::react(const Reaction &reaction) {
@@ -221,44 +224,46 @@ void ChipOperations::finish() {
 
 // --- The commands -----------------------------------------------------------
 
-void ChipOperations::read() {
-    if (canStart())
-        run(readRecipe());
+ChipOperations::Outcome ChipOperations::read() {
+    return canStart() ? run(readRecipe()) : Outcome::NotStarted;
 }
 
-void ChipOperations::write() {
-    if (canStart())
-        confirmAndWrite();
+ChipOperations::Outcome ChipOperations::write() {
+    return canStart() ? confirmAndWrite() : Outcome::NotStarted;
 }
 
-bool ChipOperations::confirmAndWrite() {
-    return dialogs_.confirm(Texts::WriteConfirm) && writechip();
+ChipOperations::Outcome ChipOperations::confirmAndWrite() {
+    return dialogs_.confirm(Texts::WriteConfirm) ? writechip() : Outcome::Declined;
 }
 
-bool ChipOperations::writechip() {
+ChipOperations::Outcome ChipOperations::writechip() {
     return run(writeRecipe());
 }
 
-void ChipOperations::verify() {
-    if (canStart())
-        run(verifyRecipe());
+ChipOperations::Outcome ChipOperations::verify() {
+    return canStart() ? run(verifyRecipe()) : Outcome::NotStarted;
 }
 
-void ChipOperations::erase() {
-    if (canStart() && dialogs_.confirm(Texts::EraseConfirm))
-        run(eraseRecipe());
+ChipOperations::Outcome ChipOperations::erase() {
+    if (!canStart())
+        return Outcome::NotStarted;
+    return dialogs_.confirm(Texts::EraseConfirm) ? run(eraseRecipe()) : Outcome::Declined;
 }
 
-void ChipOperations::autoProgram() {
-    if (!canStart() || !dialogs_.confirm(Texts::AutoConfirm))
-        return;
+ChipOperations::Outcome ChipOperations::autoProgram() {
+    if (!canStart())
+        return Outcome::NotStarted;
+    if (!dialogs_.confirm(Texts::AutoConfirm))
+        return Outcome::Declined;
     OperationScope running(buffer_, link_);
     AutoMode = true;
     // Only a write that ran to its end is verified: a declined or failed one
     // must never end in the combined success text.
-    if (confirmAndWrite() && !link_.QuitRequested)
-        run(verifyRecipe());
+    Outcome outcome = confirmAndWrite();
+    if (outcome == Outcome::Done)
+        outcome = link_.QuitRequested ? Outcome::Left : run(verifyRecipe());
     AutoMode = false;
+    return outcome;
 }
 
 void ChipOperations::sendxh() {

@@ -22,16 +22,27 @@ class ChipOperations : public QObject {
     Q_OBJECT
 
 public:
+    // How an operation ended, for a front end that reports more than boxes.
+    enum class Outcome {
+        Done,        // ran to its end
+        NotStarted,  // something else holds the link, or the program is leaving
+        Declined,    // the user said No to the confirmation
+        Mismatch,    // a verify found a byte that differs (VerifyPosition)
+        NoAnswer,    // the box stopped answering
+        Refused,     // the box answered with another code
+        Left,        // the user left the program meanwhile
+    };
+
     ChipOperations(ChipBuffer &buffer, ProgrammerLink &link, Dialogs &dialogs, OnlineState &online,
                    OnlineSupervision &supervision, OperationProgress &progress,
                    QObject *parent = nullptr);
 
-    void read();
-    void write();      // after confirmation
-    bool writechip();  // true when every block was written
-    void verify();
-    void erase();        // after confirmation
-    void autoProgram();  // after confirmation: write, then verify a whole write
+    Outcome read();
+    Outcome write();  // after confirmation
+    Outcome writechip();
+    Outcome verify();
+    Outcome erase();        // after confirmation
+    Outcome autoProgram();  // after confirmation: write, then verify a whole write
     // Tells the box the selected model, while online.
     void sendxh();
 
@@ -75,7 +86,7 @@ private:
     };
 
     bool canStart() const;
-    bool confirmAndWrite();
+    Outcome confirmAndWrite();
 
     // The chip block by block into `target`: the read and the verify.
     Recipe readingRecipe(QByteArray &target);
@@ -84,9 +95,9 @@ private:
     Recipe verifyRecipe();
     Recipe eraseRecipe();
 
-    // True when the operation ran to its end.
-    bool run(const Recipe &recipe);
-    bool exchange(quint8 expectedReply, const Reaction &noAnswer, const Reaction &refused);
+    Outcome run(const Recipe &recipe);
+    // Outcome::Done when the reply came and carried the expected code.
+    Outcome exchange(quint8 expectedReply, const Reaction &noAnswer, const Reaction &refused);
     void react(const Reaction &reaction);
     void finish();
     void opfailed();

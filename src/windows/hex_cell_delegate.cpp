@@ -20,8 +20,13 @@ void HexCellDelegate::prepare(const QFont &font) const {
 void HexCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                             const QModelIndex &index) const {
     const bool selected = option.state & QStyle::State_Selected;
-    if (selected)
+    if (selected) {
         painter->fillRect(option.rect, option.palette.brush(QPalette::Highlight));
+    } else if (!markColours_.isEmpty()) {
+        const int mark = index.data(HexPageModel::MarkRole).toInt();
+        if (mark > 0 && mark <= markColours_.size())
+            painter->fillRect(option.rect, markColours_.at(mark - 1));
+    }
     const int value = index.data(HexPageModel::ByteRole).toInt();
     if (value < 0)
         return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+#include <QList>
 #include <QStaticText>
 #include <QStyledItemDelegate>
 #include <array>
@@ -14,9 +16,13 @@ public:
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
 
+    // The background of the cells in mark set n (from 1), in order.
+    void addMarkColour(const QColor &colour) { markColours_ << colour; }
+
 private:
     void prepare(const QFont &font) const;
 
+    QList<QColor> markColours_;
     mutable std::array<QStaticText, 256> texts_;
     mutable QFont font_;
     mutable bool prepared_ = false;

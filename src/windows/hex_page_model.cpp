@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "chips/byte_marks.h"
+
 namespace {
 
 // "00".."FF", built once: a redraw formats 256 cells.
@@ -51,12 +53,23 @@ int HexPageModel::columnCount(const QModelIndex &parent) const {
     return parent.isValid() ? 0 : Columns;
 }
 
+int HexPageModel::markOf(qint32 position) const {
+    for (int i = 0; i < marks_.size(); ++i)
+        if (marks_[i]->contains(position))
+            return i + 1;
+    return 0;
+}
+
 QVariant HexPageModel::data(const QModelIndex &index, int role) const {
     if (role == Qt::TextAlignmentRole)
         return Qt::AlignCenter;
     if (role == ByteRole) {
         const qint32 at = position(index.row(), index.column());
         return at < 0 ? -1 : int(static_cast<unsigned char>(buffer_->at(at)));
+    }
+    if (role == MarkRole) {
+        const qint32 at = position(index.row(), index.column());
+        return at < 0 ? 0 : markOf(at);
     }
     if (role != Qt::DisplayRole || !index.isValid())
         return {};

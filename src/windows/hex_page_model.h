@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QList>
+
+class ByteMarks;
 
 // One 256-byte page of the data buffer as 16 rows of 16 cells. The model holds
 // no copy: each cell reads the buffer when it is drawn. Rows beyond the page's
@@ -14,6 +17,8 @@ public:
     static constexpr int PageSize = Rows * Columns;
     // The cell's byte as a number, or -1 for an empty cell.
     static constexpr int ByteRole = Qt::UserRole;
+    // The number (from 1) of the first mark set holding the cell's byte, or 0.
+    static constexpr int MarkRole = Qt::UserRole + 1;
 
     explicit HexPageModel(QObject *parent = nullptr);
 
@@ -23,6 +28,10 @@ public:
     void showPage(qint32 page, int rows);
     // Tells the view that the bytes at page offsets first..last changed.
     void refreshBytes(int first, int last);
+
+    // Sets of marked bytes, in order of precedence; the view paints them.
+    void addMarks(const ByteMarks *marks) { marks_ << marks; }
+    int markOf(qint32 position) const;
 
     qint32 page() const { return page_; }
     int filledRows() const { return rows_; }
@@ -35,6 +44,7 @@ public:
 
 private:
     const QByteArray *buffer_ = nullptr;
+    QList<const ByteMarks *> marks_;
     qint32 page_ = 0;
     int rows_ = Rows;
 };

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include "chips/byte_marks.h"
 #include "chips/chip_buffer.h"
 #include "chips/chip_catalogue.h"
 #include "messages/texts.h"
@@ -41,7 +42,8 @@ HexView::HexView(const ChipBuffer &buffer, QWidget *parent)
 
     lstHex_->setObjectName(QStringLiteral("lstHex"));
     lstHex_->setModel(model_);
-    lstHex_->setItemDelegate(new HexCellDelegate(lstHex_));
+    delegate_ = new HexCellDelegate(lstHex_);
+    lstHex_->setItemDelegate(delegate_);
     lstHex_->setFont(fixed);
     lstHex_->horizontalHeader()->hide();
     lstHex_->verticalHeader()->hide();
@@ -154,6 +156,13 @@ qint32 HexView::itemPosition(int item) const {
     if (item < 0 || item >= HexPageModel::PageSize)
         return -1;
     return model_->position(item % HexPageModel::Rows, item / HexPageModel::Rows);
+}
+
+void HexView::addMarks(const ByteMarks *marks, const QColor &colour) {
+    model_->addMarks(marks);
+    delegate_->addMarkColour(colour);
+    // Marks come and go in bulk: the page is redrawn, not the cells.
+    connect(marks, &ByteMarks::changed, lstHex_->viewport(), qOverload<>(&QWidget::update));
 }
 
 void HexView::bytesChanged(qint32 position, qint32 count) {

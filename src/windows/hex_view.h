@@ -5,6 +5,8 @@
 
 #include "windows/hex_page_model.h"
 
+class ByteMarks;
+class HexCellDelegate;
 class ChipBuffer;
 class QLabel;
 class QScrollBar;
@@ -26,6 +28,9 @@ public:
     // Redraws CurrentPage from the buffer.
     void DrawPage();
     static QString FormatAddress(qint32 address);
+
+    // Shows the bytes of `marks` on `colour`; an earlier set wins over a later.
+    void addMarks(const ByteMarks *marks, const QColor &colour);
 
     // The selected item number, or -1 when no cell is selected.
     int selectedItem() const;
@@ -53,6 +58,7 @@ private:
 
     const ChipBuffer &buffer_;
     HexPageModel *model_;
+    HexCellDelegate *delegate_;
     QTableView *lstHex_;
     QScrollBar *scrPage_;
     QList<QLabel *> lblAddr_;
