@@ -1,5 +1,5 @@
-# Fails when a file includes a room above its own, or when a core file
-# includes a widget header. Run as: cmake -DSOURCE_DIR=<src> -P check_layers.cmake
+# Fails when a file includes a room above its own, or when a core or
+# command-line file includes a widget header. Run as: cmake -DSOURCE_DIR=<src> -P check_layers.cmake
 set(rank_messages 0)
 set(rank_link 1)
 set(rank_chips 1)
@@ -7,8 +7,10 @@ set(rank_files 1)
 set(rank_operations 2)
 set(rank_box 2)
 set(rank_windows 3)
+set(rank_cli 3)
 set(rank_app 4)
-set(core_rooms messages link chips files operations)
+# Rooms that must do without widgets: the core and the command line.
+set(core_rooms messages link chips files operations cli)
 set(widget_headers "QtWidgets/|QtGui/|Q(Widget|AbstractButton|PushButton|ToolButton|Label|ComboBox|LineEdit|TableView|ProgressBar|MessageBox|MainWindow|Dialog|FileDialog|Application|GuiApplication|Menu|Action|Painter|Pixmap|Icon|Image)>")
 
 set(violations "")
@@ -24,10 +26,13 @@ foreach(source ${sources})
         if(line MATCHES "#[ \t]*include[ \t]*\"([a-z]+)/")
             set(target ${CMAKE_MATCH_1})
             if(DEFINED rank_${target} AND NOT target STREQUAL room)
-                # box stands beside the rooms: it may use the core, nothing above.
+                # box stands beside the rooms: it may use the core, nothing above;
+                # the window and the command line are two front ends apart.
                 if(rank_${target} GREATER rank_${room}
                    OR (room STREQUAL "box" AND rank_${target} GREATER 1)
-                   OR (target STREQUAL "box"))
+                   OR (target STREQUAL "box")
+                   OR (target STREQUAL "cli")
+                   OR (room STREQUAL "cli" AND rank_${target} GREATER 2))
                     list(APPEND violations "${source}: ${line}")
                 endif()
             endif()

@@ -37,6 +37,8 @@ QStringList PortNumbering::candidates() const {
     return ports;
 #else
     QStringList ports = explicitDevices_;
+    if (deviceDirectory_.isEmpty())
+        return ports;
     for (const char *family : {"ttyUSB", "ttyACM", "ttyS"})
         ports << devicesOfFamily(deviceDirectory_, QLatin1String(family));
     return ports;

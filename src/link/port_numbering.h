@@ -12,6 +12,7 @@ public:
     static constexpr int FirstPort = 1;
     static constexpr int LastPort = 15;
 
+    // No device directory: the named devices alone.
     explicit PortNumbering(QStringList explicitDevices = {},
                            QString deviceDirectory = QStringLiteral("/dev"));
 

@@ -139,6 +139,8 @@ ChipOperations::Recipe ChipOperations::verifyRecipe() {
 // --- The shared sequence --------------------------------------------------
 
 ChipOperations::Outcome ChipOperations::run(const Recipe &recipe) {
+    if (stopRequested_)
+        return Outcome::Stopped;
     OperationScope running(buffer_, link_);
     link_.port().clearBuffers();
     if (recipe.disableBeforeProgress) {
@@ -173,6 +175,10 @@ ChipOperations::Outcome ChipOperations::run(const Recipe &recipe) {
         }
         ++BlockIndex;
         progress_.blockDone(BlockIndex - 1, buffer_.BlockCount());
+        if (stopRequested_ && BlockIndex <= buffer_.BlockCount()) {
+            finish();
+            return Outcome::Stopped;
+        }
     }
 
     progress_.hide();

@@ -31,6 +31,7 @@ public:
         NoAnswer,    // the box stopped answering
         Refused,     // the box answered with another code
         Left,        // the user left the program meanwhile
+        Stopped,     // stopAfterBlock() ended it between two blocks
     };
 
     ChipOperations(ChipBuffer &buffer, ProgrammerLink &link, Dialogs &dialogs, OnlineState &online,
@@ -45,6 +46,9 @@ public:
     Outcome autoProgram();  // after confirmation: write, then verify a whole write
     // Tells the box the selected model, while online.
     void sendxh();
+    // Ends the operation that runs, or the next one, after the block under
+    // way: a command line's Ctrl+C. Nothing is said; the outcome tells.
+    void stopAfterBlock() { stopRequested_ = true; }
 
     // The text naming the first difference found by a verify.
     static QString differenceReport(qint32 position, quint8 pcByte, quint8 chipByte);
@@ -111,4 +115,5 @@ private:
     OnlineSupervision &supervision_;
     OperationProgress &progress_;
     QByteArray readBuffer_;
+    bool stopRequested_ = false;
 };

@@ -1,0 +1,252 @@
+#include "cli/command_line_tool.h"
+
+#include <QCommandLineParser>
+#include <QObject>
+
+#include "chips/chip_catalogue.h"
+#include "cli/console.h"
+#include "cli/console_dialogs.h"
+#include "cli/interrupt_watch.h"
+#include "cli/progress_meter.h"
+#include "link/port_numbering.h"
+#include "link/qt_serial_port.h"
+#include "messages/cli_texts.h"
+#include "operations/session.h"
+
+namespace {
+
+const QStringList OnChip = {"detect", "read", "write", "verify", "erase", "blank"};
+const QStringList WithModel = {"read", "write", "verify", "erase", "blank"};
+const QStringList WithFile = {"read", "write", "verify"};
+
+int modelCode(const QString &name) {
+    for (int k = 0; k < ChipCatalogue::ModelCount; ++k)
+        if (ChipCatalogue::name(k).compare(name.trimmed(), Qt::CaseInsensitive) == 0)
+            return k;
+    return -1;
+}
+
+bool parseFormat(const QString &name, ImageFormats::Format &format) {
+    const QString n = name.trimmed().toLower();
+    if (n == QLatin1String("bin") || n == QLatin1String("binary"))
+        format = ImageFormats::Format::Binary;
+    else if (n == QLatin1String("hex") || n == QLatin1String("ihex") || n == QLatin1String("ihx"))
+        format = ImageFormats::Format::IntelHex;
+    else if (n == QLatin1String("srec") || n == QLatin1String("s19") || n == QLatin1String("mot"))
+        format = ImageFormats::Format::SRecord;
+    else
+        return false;
+    return true;
+}
+
+}  // namespace
+
+CommandLineTool::CommandLineTool(QStringList arguments) : arguments_(std::move(arguments)) {}
+
+int CommandLineTool::run() {
+    Console console;
+    Request request;
+    if (const int done = parse(console, request); done >= 0)
+        return done;
+    if (request.command == QLatin1String("models"))
+        return listModels(console);
+    if (request.command == QLatin1String("ports"))
+        return listPorts(console, request);
+    return onChip(console, request);
+}
+
+int CommandLineTool::parse(Console &console, Request &request) {
+    QCommandLineParser parser;
+    const QCommandLineOption model(QStringList{"m", "model"}, QString(), QStringLiteral("model"));
+    const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("path"));
+    const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("format"));
+    const QCommandLineOption noVerify(QStringLiteral("no-verify"));
+    const QCommandLineOption quiet(QStringList{"q", "quiet"});
+    const QCommandLineOption help(QStringList{"h", "help"});
+    const QCommandLineOption version(QStringList{"v", "version"});
+    parser.addOptions({model, port, format, noVerify, quiet, help, version});
+    if (!parser.parse(arguments_)) {
+        console.error(parser.errorText());
+        return BadUsage;
+    }
+    console.setQuiet(parser.isSet(quiet));
+    if (parser.isSet(help)) {
+        console.result(CliTexts::Usage.trimmed());
+        return Success;
+    }
+    if (parser.isSet(version)) {
+        console.result(CliTexts::Version.arg(QStringLiteral(PROGRAM_VERSION)).trimmed());
+        return Success;
+    }
+
+    QStringList words = parser.positionalArguments();
+    if (words.isEmpty()) {
+        console.error(CliTexts::NoCommand);
+        return BadUsage;
+    }
+    request.command = words.takeFirst();
+    if (!OnChip.contains(request.command) && request.command != QLatin1String("models") &&
+        request.command != QLatin1String("ports")) {
+        console.error(CliTexts::UnknownCommand.arg(request.command));
+        return BadUsage;
+    }
+    if (WithFile.contains(request.command)) {
+        if (words.isEmpty()) {
+            console.error(CliTexts::NeedFile);
+            return BadUsage;
+        }
+        request.file = words.takeFirst();
+        request.format = ImageFormats::formatForName(request.file);
+    }
+    if (!words.isEmpty()) {
+        console.error(CliTexts::ExtraArguments.arg(words.join(QLatin1Char(' '))));
+        return BadUsage;
+    }
+    if (WithModel.contains(request.command)) {
+        if (!parser.isSet(model)) {
+            console.error(CliTexts::NeedModel);
+            return BadUsage;
+        }
+        request.model = modelCode(parser.value(model));
+        if (request.model < 0) {
+            console.error(CliTexts::UnknownModel.arg(parser.value(model)));
+            return BadUsage;
+        }
+    }
+    if (parser.isSet(format) && !parseFormat(parser.value(format), request.format)) {
+        console.error(CliTexts::UnknownFormat.arg(parser.value(format)));
+        return BadUsage;
+    }
+    request.ports = parser.values(port);
+    request.verify = !parser.isSet(noVerify);
+    return -1;
+}
+
+int CommandLineTool::listModels(Console &console) {
+    for (int k = 0; k < ChipCatalogue::ModelCount; ++k)
+        console.result(
+            CliTexts::ModelLine.arg(ChipCatalogue::name(k)).arg(ChipCatalogue::model(k).capacity));
+    return Success;
+}
+
+int CommandLineTool::listPorts(Console &console, const Request &request) {
+    const QStringList devices = PortNumbering(request.ports).candidates();
+    if (devices.isEmpty())
+        console.note(CliTexts::NoPorts);
+    for (int n = PortNumbering::FirstPort; n <= PortNumbering::LastPort && n <= devices.size(); ++n)
+        console.result(CliTexts::PortLine.arg(n).arg(devices.at(n - 1)));
+    return Success;
+}
+
+int CommandLineTool::loadImage(Console &console, const Request &request, QByteArray &image) {
+    const qint32 capacity = ChipCatalogue::model(request.model).capacity;
+    const ImageFormats::LoadResult loaded =
+        ImageFormats::load(request.file, capacity, request.format);
+    if (loaded.status == ImageFormats::LoadStatus::Loaded) {
+        image = loaded.buffer;
+        return -1;
+    }
+    if (loaded.status == ImageFormats::LoadStatus::BeyondCapacity && loaded.line == 0)
+        console.error(
+            CliTexts::TooLarge.arg(request.file, ChipCatalogue::name(request.model)).arg(capacity));
+    else
+        console.error(ImageFormats::failureText(request.file, loaded));
+    return BadUsage;
+}
+
+int CommandLineTool::onChip(Console &console, const Request &request) {
+    QByteArray image;
+    if (request.command == QLatin1String("write") || request.command == QLatin1String("verify"))
+        if (const int failed = loadImage(console, request, image); failed >= 0)
+            return failed;
+
+    ConsoleDialogs dialogs(console);
+    // --port names the devices to try, and no others.
+    const PortNumbering numbering =
+        request.ports.isEmpty() ? PortNumbering() : PortNumbering(request.ports, QString());
+    Session session(dialogs, new QtSerialPort(numbering));
+    ProgressMeter meter(session.progress(), session.operations(), session.buffer(), console);
+    InterruptWatch interrupt;
+    // Ctrl+C: an operation stops after its block; a search at once.
+    QObject::connect(&interrupt, &InterruptWatch::interrupt, [&session] {
+        if (session.buffer().locked())
+            session.operations().stopAfterBlock();
+        else
+            session.link().requestQuit();
+    });
+
+    session.search().findport();
+    if (interrupt.interrupted()) {
+        console.error(CliTexts::Interrupted.arg(0).arg(0).arg(0));
+        return Interrupted;
+    }
+    if (!session.online().isOnline()) {
+        console.error(CliTexts::NotFound);
+        return NoBox;
+    }
+    if (request.command == QLatin1String("detect")) {
+        console.result(CliTexts::Found.arg(session.search().PortNumber)
+                           .arg(numbering.device(session.search().PortNumber)));
+        return Success;
+    }
+
+    session.selection().select(request.model);
+    ChipOperations &operations = session.operations();
+    ChipOperations::Outcome outcome = ChipOperations::Outcome::NotStarted;
+    if (request.command == QLatin1String("read")) {
+        outcome = operations.read();
+    } else if (request.command == QLatin1String("write")) {
+        session.buffer().replace(image);
+        outcome = operations.writechip();
+        if (outcome == ChipOperations::Outcome::Done && request.verify)
+            outcome = operations.verify();
+    } else if (request.command == QLatin1String("verify")) {
+        session.buffer().replace(image);
+        outcome = operations.verify();
+    } else if (request.command == QLatin1String("erase")) {
+        outcome = operations.erase();
+    }
+    return finish(console, session, request, outcome);
+}
+
+int CommandLineTool::finish(Console &console, Session &session, const Request &request,
+                            ChipOperations::Outcome outcome) {
+    using Outcome = ChipOperations::Outcome;
+    const QString model = ChipCatalogue::name(request.model);
+    switch (outcome) {
+        case Outcome::Done:
+            if (request.command == QLatin1String("read")) {
+                // Complete or not at all: a failed read never got here.
+                if (!ImageFormats::save(request.file, session.buffer().DataBuffer(),
+                                        request.format)) {
+                    console.error(CliTexts::SaveFailed.arg(request.file));
+                    return BadUsage;
+                }
+                console.note(
+                    CliTexts::Saved.arg(model).arg(session.buffer().size()).arg(request.file));
+            } else if (request.command == QLatin1String("write")) {
+                console.note(CliTexts::Written.arg(request.file, model));
+            }
+            return Success;
+        case Outcome::Mismatch:
+            return Different;
+        case Outcome::Stopped:
+        case Outcome::Left: {
+            const qint32 done = session.operations().BlockIndex;
+            console.error(CliTexts::Interrupted.arg(done)
+                              .arg(session.buffer().BlockCount() + 1)
+                              .arg(done * 8));
+            if (request.command == QLatin1String("read"))
+                console.error(CliTexts::InterruptedRead);
+            else if (request.command == QLatin1String("write"))
+                console.error(CliTexts::InterruptedWrite.arg(done * 8));
+            return Interrupted;
+        }
+        case Outcome::NoAnswer:
+        case Outcome::Refused:
+        case Outcome::NotStarted:
+        case Outcome::Declined:
+            break;
+    }
+    return BoxFault;
+}

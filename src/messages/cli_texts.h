@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QString>
+
+// What the command line prints, in the program's language and style.
+namespace CliTexts {
+
+inline const QString Usage = QStringLiteral(
+    "用法：eeprom-cli 命令 [选项] [文件]\n"
+    "通过 USB 编程器读取、写入、校验、擦除和查空 24 系列与 93 系列串行 EEPROM。\n"
+    "\n"
+    "命令：\n"
+    "  models                     列出十四种芯片型号及其容量\n"
+    "  ports                      列出端口 1～15 对应的串口设备\n"
+    "  detect                     像桌面程序一样查找编程器，并给出它所在的端口\n"
+    "  read   -m 型号 文件        读芯片，存入文件（原子写入：不完整就不留文件）\n"
+    "  write  -m 型号 文件        把文件写入芯片，然后校验（--no-verify 不校验）\n"
+    "  verify -m 型号 文件        把芯片和文件比对\n"
+    "  erase  -m 型号             擦除芯片（全部写入 FFH）\n"
+    "  blank  -m 型号             检查芯片是否为空（全部为 FFH）\n"
+    "\n"
+    "选项：\n"
+    "  -m, --model 型号           芯片型号，如 24C64、93C46\n"
+    "  --port 路径                只在此串口设备上找编程器；可多次给出\n"
+    "  --format 格式              文件格式：bin、hex（Intel HEX）或 srec（S 记录）；\n"
+    "                             默认按扩展名：.hex .ihx 为 HEX，.s19 .s28 .s37 .srec\n"
+    "                             .mot 为 S 记录，其他为二进制\n"
+    "  --no-verify                写芯片后不校验\n"
+    "  -q, --quiet                只报告错误\n"
+    "  -h, --help                 显示此帮助并退出\n"
+    "  -v, --version              显示版本信息并退出\n"
+    "\n"
+    "进度显示在标准错误上（仅当它是终端时）。按 Ctrl+C 在当前块完成后停止。\n"
+    "\n"
+    "退出码：\n"
+    "  0    成功\n"
+    "  1    校验不一致，或芯片不空（给出第一个不同之处）\n"
+    "  2    用法错误或文件错误\n"
+    "  3    没有编程器、端口不存在或正被占用\n"
+    "  4    编程器拒绝了命令或不再应答\n"
+    "  130  被 Ctrl+C 中断\n");
+
+inline const QString Version = QStringLiteral("eeprom-cli %1\n");
+
+inline const QString UnknownCommand = QStringLiteral("未知的命令：%1（用 --help 查看用法）");
+inline const QString NoCommand = QStringLiteral("请给出命令（用 --help 查看用法）");
+inline const QString UnknownModel = QStringLiteral("未知的芯片型号：%1（用 models 命令查看）");
+inline const QString NeedModel = QStringLiteral("请用 -m 给出芯片型号");
+inline const QString NeedFile = QStringLiteral("请给出文件名");
+inline const QString ExtraArguments = QStringLiteral("多余的参数：%1");
+inline const QString UnknownFormat = QStringLiteral("未知的文件格式：%1（bin、hex 或 srec）");
+inline const QString TooLarge =
+    QStringLiteral("文件 %1 大于芯片 %2 的容量（%3 字节），芯片没有改动！！");
+inline const QString ModelLine = QStringLiteral("%1\t%2 字节");
+inline const QString PortLine = QStringLiteral("%1\t%2");
+inline const QString NoPorts = QStringLiteral("没有可用的串口设备");
+inline const QString Found = QStringLiteral("编程器在端口 %1：%2");
+inline const QString NotFound = QStringLiteral("没有找到编程器：请确认编程器已连接");
+inline const QString Saved = QStringLiteral("已读出芯片 %1（%2 字节），存入 %3");
+inline const QString SaveFailed =
+    QStringLiteral("文件 %1 保存失败，没有留下文件！请检查磁盘空间和文件权限。");
+inline const QString Written = QStringLiteral("已把 %1 写入芯片 %2");
+inline const QString Interrupted = QStringLiteral("已中断：完成 %1/%2 块（%3 字节）。");
+inline const QString InterruptedWrite =
+    QStringLiteral("芯片只写入了前 %1 字节，其余部分保持原样。");
+inline const QString InterruptedRead = QStringLiteral("没有写出文件。");
+inline const QString Progress = QStringLiteral("\r%1  %2/%3 块  剩余 %4 ");
+
+}  // namespace CliTexts
