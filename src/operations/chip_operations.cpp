@@ -299,10 +299,11 @@ ChipOperations::Outcome ChipOperations::autoProgram() {
 }
 
 ChipOperations::Outcome ChipOperations::blankCheck() {
-    NotBlankPosition = -1;
-    NotBlankValue = 0xFF;
+    // Offline the menu is locked; a front end without one is refused here.
     if (!online_.operationsEnabled() || !canStart())
         return Outcome::NotStarted;
+    NotBlankPosition = -1;
+    NotBlankValue = 0xFF;
     return run(blankRecipe());
 }
 

@@ -15,9 +15,9 @@ class OnlineSupervision;
 class OperationProgress;
 class ProgrammerLink;
 
-// Read, write, verify, erase, auto and the blank check. Each operation is a recipe: the same
-// opening exchanges and the same block loop, with its own commands, messages
-// and handling of the block data.
+// Read, write, verify, erase, auto and the blank check. Each operation is a
+// recipe: the same opening exchanges and the same block loop, with its own
+// commands, messages and handling of the block data.
 class ChipOperations : public QObject {
     Q_OBJECT
 
@@ -25,7 +25,8 @@ public:
     // How an operation ended, for a front end that reports more than boxes.
     enum class Outcome {
         Done,        // ran to its end
-        NotStarted,  // something else holds the link, or the program is leaving
+        NotStarted,  // something else holds the link, or the program is leaving;
+                     // for the blank check also: the operations are off (offline)
         Declined,    // the user said No to the confirmation
         Mismatch,    // a verify found a byte that differs (VerifyPosition), a blank
                      // check one that is not FFH (NotBlankPosition)
@@ -63,8 +64,8 @@ public:
     qint32 VerifyPosition = 0;
     bool VerifyPassed = false;
     bool AutoMode = false;
-    // The first byte that the last blank check found not FFH; -1 when it
-    // found none (blank, or ended before one).
+    // The first byte that the last blank check that started found not FFH;
+    // -1 when it found none (blank, or ended before one).
     qint32 NotBlankPosition = -1;
     quint8 NotBlankValue = 0xFF;
 
