@@ -61,6 +61,13 @@ void CoreTest::wholeWriteAndReadWithoutAWindow() {
     box.chip(M24C64)[4000] = '\x00';
     QCOMPARE(session.operations().verify(), ChipOperations::Outcome::Mismatch);
     QCOMPARE(session.operations().VerifyPosition, 4000);
+    // "查空" names the first byte that is not FFH and leaves the buffer alone.
+    box.chip(M24C64).fill('\xFF');
+    box.chip(M24C64)[8190] = '\x3C';
+    QCOMPARE(session.operations().blankCheck(), ChipOperations::Outcome::Mismatch);
+    QCOMPARE(session.operations().NotBlankPosition, 8190);
+    QCOMPARE(session.operations().NotBlankValue, quint8(0x3C));
+    QCOMPARE(session.buffer().DataBuffer(), image);
     box.stopAnsweringAfter(3);
     QCOMPARE(session.operations().read(), ChipOperations::Outcome::NoAnswer);
     QVERIFY(!session.online().isOnline());

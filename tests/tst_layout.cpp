@@ -217,12 +217,16 @@ void LayoutTest::menuBarInOrder() {
         "  ccrease|擦除|F8",
         "  p5|-",
         "  cauto|组合操作|F9",
+        "  pblank|-",
+        "  cblank|查空|F4",
         "fhelp|帮助(&H)",
         "  ctest|硬件测试|F11",
         "  aboutltd|公司介绍",
         "  myhelp|程序帮助|F1",
         "  p6|-",
         "  fabout|关于本软件|F12",
+        "ftools|工具(&T)",
+        "  fcompare|与文件比较...|F10",
     };
     QCOMPARE(actual, expected);
 }
@@ -243,6 +247,9 @@ void LayoutTest::shortcutsRunTheirItems_data() {
     QTest::newRow("F9 auto")
         << QKeySequence(Qt::Key_F9)
         << "自动操作将会将当前芯片的全部内容擦除后写入新数据，您确认要写芯片吗？";
+    QTest::newRow("F4 blank check")
+        << QKeySequence(Qt::Key_F4) << "恭喜您！芯片为空（全部为 FFH）！！";
+    QTest::newRow("F10 compare") << QKeySequence(Qt::Key_F10) << "选择要与缓冲区比较的数据文件";
     QTest::newRow("F11 test") << QKeySequence(Qt::Key_F11) << "test";
     QTest::newRow("F1 help") << QKeySequence(Qt::Key_F1) << "window Form4";
     QTest::newRow("F12 about") << QKeySequence(Qt::Key_F12) << "window frmAbout";
@@ -287,7 +294,7 @@ void LayoutTest::lockedMenuShortcutsDoNothing() {
     QVERIFY(activate(*rig));
     QVERIFY(!rig.find<QMenu>("icoprate")->isEnabled());
     rig.dialogs.defaultAnswer = Dialogs::Answer::No;
-    for (Qt::Key key : {Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8, Qt::Key_F9})
+    for (Qt::Key key : {Qt::Key_F4, Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8, Qt::Key_F9})
         QTest::keyClick(&*rig, key);
     QCOMPARE(rig.dialogs.calls.size(), 0);
     QVERIFY(rig.frames().isEmpty());

@@ -2,19 +2,52 @@
 
 #include "chips/chip_buffer.h"
 #include "files/bin_file.h"
-#include "messages/dialogs.h"
+#include "files/image_formats.h"
+#include "messages/format_texts.h"
 #include "messages/texts.h"
 
 FileCommands::FileCommands(ChipBuffer &buffer, Dialogs &dialogs, QObject *parent)
-    : QObject(parent), buffer_(buffer), dialogs_(dialogs) {}
+    : QObject(parent), buffer_(buffer), dialogs_(dialogs) {
+    // Marks name positions of the buffer as it was compared.
+    connect(&buffer_, &ChipBuffer::replaced, &differences_, &ByteMarks::clear);
+    connect(&buffer_, &ChipBuffer::bytesChanged, &differences_, &ByteMarks::clear);
+}
+
+ImageFormats::Format FileCommands::formatOf(const Dialogs::FileChoice &choice) {
+    const ImageFormats::Format byEntry = ImageFormats::formatForFilter(choice.entry);
+    return byEntry != ImageFormats::Format::Binary ? byEntry
+                                                   : ImageFormats::formatForName(choice.path);
+}
 
 void FileCommands::open() {
     // A load would replace the buffer under the running operation.
     if (buffer_.locked())
         return;
-    const QString path = dialogs_.openFile(Texts::OpenTitle, Texts::FileFilter);
+    const Dialogs::FileChoice choice =
+        dialogs_.openFileAs(Texts::OpenTitle, Texts::FileFilter, FormatTexts::ImageEntries);
+    const QString &path = choice.path;
     if (path.isEmpty() || buffer_.locked())
         return;
+    const ImageFormats::Format format = formatOf(choice);
+    if (format == ImageFormats::Format::Binary) {
+        openBin(path);
+        return;
+    }
+    const ImageFormats::LoadResult loaded =
+        ImageFormats::load(path, buffer_.capacityOf(buffer_.ChipCode()), format);
+    if (loaded.status != ImageFormats::LoadStatus::Loaded) {
+        dialogs_.warning(ImageFormats::failureText(path, loaded));
+        return;
+    }
+    buffer_.replace(loaded.buffer);
+    const QString &name = format == ImageFormats::Format::IntelHex ? FormatTexts::IntelHexName
+                                                                   : FormatTexts::SRecordName;
+    emit statusChanged(Texts::EditingStatus + path + FormatTexts::FormatStatus + name +
+                       FormatTexts::DataSizeStatus + QLatin1Char(' ') +
+                       QString::number(loaded.dataBytes) + Texts::Bytes);
+}
+
+void FileCommands::openBin(const QString &path) {
     const qint32 capacity = buffer_.capacityOf(buffer_.ChipCode());
     const BinFile::LoadResult loaded = BinFile::load(path, capacity);
     switch (loaded.status) {
@@ -38,11 +71,38 @@ void FileCommands::save() {
     options.overwritePrompt = true;
     options.createPrompt = true;
     options.noChangeDir = true;
-    const QString path = dialogs_.saveFile(Texts::SaveTitle, Texts::FileFilter, options);
-    if (path.isEmpty())
+    const Dialogs::FileChoice choice = dialogs_.saveFileAs(Texts::SaveTitle, Texts::FileFilter,
+                                                           FormatTexts::ImageEntries, options);
+    if (choice.path.isEmpty())
         return;
-    if (BinFile::save(path, buffer_.DataBuffer()))
+    if (ImageFormats::save(choice.path, buffer_.DataBuffer(), formatOf(choice)))
         buffer_.markSaved();
     else
-        dialogs_.warning(Texts::SaveFailedBegin + path + Texts::SaveFailedEnd);
+        dialogs_.warning(Texts::SaveFailedBegin + choice.path + Texts::SaveFailedEnd);
+}
+
+std::optional<ImageCompare::Result> FileCommands::compare() {
+    const Dialogs::FileChoice choice = dialogs_.openFileAs(
+        FormatTexts::CompareTitle, Texts::FileFilter, FormatTexts::ImageEntries);
+    if (choice.path.isEmpty())
+        return std::nullopt;
+    const ImageCompare::Result result =
+        ImageCompare::compare(buffer_.DataBuffer(), choice.path, formatOf(choice));
+    if (!result.loaded()) {
+        // Marks of an earlier file would pass for this one's.
+        differences_.clear();
+        ImageFormats::LoadResult failed;
+        failed.status = result.status;
+        failed.line = result.line;
+        dialogs_.warning(ImageFormats::failureText(choice.path, failed));
+        return result;
+    }
+    // Marked before the box, so that the view behind it shows them.
+    differences_.assign(result.differing);
+    const QString report = ImageCompare::report(choice.path, result);
+    if (result.count == 0)
+        dialogs_.information(report);
+    else
+        dialogs_.warning(report);
+    return result;
 }

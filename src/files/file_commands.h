@@ -2,11 +2,16 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
+
+#include "chips/byte_marks.h"
+#include "files/image_compare.h"
+#include "messages/dialogs.h"
 
 class ChipBuffer;
-class Dialogs;
 
-// "打开文件" and "保存文件": the buffer to and from raw image files.
+// "打开文件" and "保存文件": the buffer to and from image files (.BIN, Intel
+// HEX, S-records); and the buffer compared with a file.
 class FileCommands : public QObject {
     Q_OBJECT
 
@@ -15,11 +20,25 @@ public:
 
     void open();
     void save();
+    // Reports how the buffer differs from a chosen file and marks the bytes
+    // that differ until the buffer next changes. Nothing when cancelled.
+    std::optional<ImageCompare::Result> compare();
+
+    // The bytes the last comparison found different; empty once the buffer
+    // has changed since.
+    const ByteMarks &differences() const { return differences_; }
+
+    // A file's format: the chosen filter entry's, where it names one (HEX or
+    // S-records), otherwise the name's extension's.
+    static ImageFormats::Format formatOf(const Dialogs::FileChoice &choice);
 
 signals:
     void statusChanged(const QString &text);
 
 private:
+    void openBin(const QString &path);
+
     ChipBuffer &buffer_;
     Dialogs &dialogs_;
+    ByteMarks differences_;
 };

@@ -77,7 +77,8 @@ LoadResult failure(LoadStatus status, int line) {
 }
 
 // Reads every record into a fresh buffer, stopping at the first fault.
-LoadResult scan(const std::string &name, qint32 capacity, Format format, bool checksums) {
+LoadResult scan(const std::string &name, qint32 capacity, Format format, bool checksums,
+                Beyond beyond) {
     Quitter quitter;
     const srecord::input::pointer input = format == Format::IntelHex
                                               ? srecord::input_file_intel::create(name)
@@ -96,16 +97,21 @@ LoadResult scan(const std::string &name, qint32 capacity, Format format, bool ch
                 continue;
             const qint64 first = record.get_address();
             const qint64 end = first + static_cast<qint64>(record.get_length());
-            if (end > capacity)
+            if (end > capacity && beyond == Beyond::Refuse)
                 return failure(LoadStatus::BeyondCapacity, currentLine(*input));
-            for (qint64 at = first; at < end; ++at) {
+            result.dataBytes += end - first;
+            result.end = std::max(result.end, end);
+            // Overlaps are found where the data is kept.
+            const qint64 kept = std::min<qint64>(end, capacity);
+            for (qint64 at = first; at < kept; ++at) {
                 if (given.testBit(static_cast<int>(at)))
                     return failure(LoadStatus::Overlap, currentLine(*input));
             }
-            given.fill(true, static_cast<int>(first), static_cast<int>(end));
-            std::memcpy(result.buffer.data() + first, record.get_data(), record.get_length());
-            result.dataBytes += end - first;
-            result.end = std::max(result.end, end);
+            if (first >= kept)
+                continue;
+            given.fill(true, static_cast<int>(first), static_cast<int>(kept));
+            std::memcpy(result.buffer.data() + first, record.get_data(),
+                        static_cast<size_t>(kept - first));
         }
         // The Intel HEX reader refuses a file without data; the S-record one
         // only warns. Neither is a chip image.
@@ -184,6 +190,22 @@ QByteArray sRecords(const QByteArray &data, int addressBytes) {
     return text;
 }
 
+// A raw image whose tail past the capacity is left out.
+LoadResult loadCut(const QString &path, qint32 capacity) {
+    const QFileInfo info(path);
+    QFile file(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return failure(LoadStatus::Unreadable, 0);
+    LoadResult result;
+    result.buffer = file.read(capacity);
+    if (file.error() != QFileDevice::NoError)
+        return failure(LoadStatus::Unreadable, 0);
+    result.buffer.append(QByteArray(capacity - result.buffer.size(), '\xFF'));
+    result.status = LoadStatus::Loaded;
+    result.dataBytes = result.end = info.size();
+    return result;
+}
+
 }  // namespace
 
 Format formatForName(const QString &fileName) {
@@ -205,7 +227,9 @@ Format formatForFilter(const QString &entry) {
     return formatForName(patterns.split(separators, Qt::SkipEmptyParts).value(0));
 }
 
-LoadResult load(const QString &path, qint32 capacity, Format format) {
+LoadResult load(const QString &path, qint32 capacity, Format format, Beyond beyond) {
+    if (format == Format::Binary && beyond == Beyond::Cut)
+        return loadCut(path, capacity);
     if (format == Format::Binary) {
         const BinFile::LoadResult raw = BinFile::load(path, capacity);
         LoadResult result;
@@ -233,14 +257,14 @@ LoadResult load(const QString &path, qint32 capacity, Format format) {
     // Absolute, so that a file named "-" is never taken for standard input.
     const std::string name = QFile::encodeName(info.absoluteFilePath()).toStdString();
 
-    LoadResult result = scan(name, capacity, format, true);
+    LoadResult result = scan(name, capacity, format, true, beyond);
     if (result.status == LoadStatus::Malformed) {
         if (result.line == 0)
             return failure(LoadStatus::Unreadable, 0);
         // The library reports a bad checksum as it does any broken record.
         // One that reads whole once checksums are ignored had nothing wrong
         // but its checksum.
-        const LoadResult unchecked = scan(name, capacity, format, false);
+        const LoadResult unchecked = scan(name, capacity, format, false, beyond);
         if (unchecked.status != LoadStatus::Malformed || unchecked.line > result.line)
             result.status = LoadStatus::BadChecksum;
     }

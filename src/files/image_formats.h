@@ -30,11 +30,18 @@ struct LoadResult {
     QByteArray buffer;     // only when Loaded: `capacity` bytes, FFH where the file has none
     int line = 0;          // the offending record's line, from 1; 0 when the fault has none
     qint64 dataBytes = 0;  // when Loaded: the data bytes the file held
-    qint64 end = 0;        // when Loaded: the highest address given plus one
+    qint64 end = 0;        // when Loaded: the highest address given plus one (a .BIN: its length)
+};
+
+// What a load does with data at or past the capacity.
+enum class Beyond {
+    Refuse,  // the whole load fails (BeyondCapacity)
+    Cut,     // left out; `end` still counts it (a comparison over the common part)
 };
 
 // Reads the whole file and checks every record before anything is returned.
-LoadResult load(const QString &path, qint32 capacity, Format format);
+LoadResult load(const QString &path, qint32 capacity, Format format,
+                Beyond beyond = Beyond::Refuse);
 
 // The warning for a failed load, naming the file and the offending line.
 QString failureText(const QString &path, const LoadResult &result);

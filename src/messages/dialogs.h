@@ -34,6 +34,22 @@ public:
     virtual QString saveFile(const QString &title, const QString &filter,
                              const SaveOptions &options) = 0;
 
+    // A file chosen in a dialog, with the filter entry it was chosen under.
+    struct FileChoice {
+        QString path;   // empty when the user cancelled
+        QString entry;  // the chosen entry's description, e.g. "二进制文件(*.BIN)"
+    };
+    // As openFile and saveFile, offering `moreEntries` (written as `filter`)
+    // right after the first entry of `filter`, which stays preselected; and
+    // telling which entry the user chose. A dialog that cannot tell answers
+    // the preselected one.
+    virtual FileChoice openFileAs(const QString &title, const QString &filter,
+                                  const QString &moreEntries);
+    virtual FileChoice saveFileAs(const QString &title, const QString &filter,
+                                  const QString &moreEntries, const SaveOptions &options);
+    // The entries the user sees: `moreEntries` after the first one of `filter`.
+    static QString withEntries(const QString &filter, const QString &moreEntries);
+
     // The program's usual boxes.
     void warning(const QString &text);      // "警告信息", exclamation, OK
     void information(const QString &text);  // "操作成功", information, OK

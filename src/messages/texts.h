@@ -95,6 +95,9 @@ inline const QString DiffPosition = QStringLiteral("数据位置为: ");
 inline const QString DiffPcData = QStringLiteral("H    电脑数据为：  ");
 inline const QString DiffChipData = QStringLiteral("H   芯片数据为：  ");
 inline const QString DiffEnd = QStringLiteral("H   !!!");
+// "查空": "芯片不为空！数据位置为: 01FFH   芯片数据为：  00H   !!!".
+inline const QString BlankSucceeded = QStringLiteral("恭喜您！芯片为空（全部为 FFH）！！");
+inline const QString NotBlankBegin = QStringLiteral("芯片不为空！");
 
 // A model change or "新建" would discard byte edits.
 inline const QString DiscardEditsQuestion =

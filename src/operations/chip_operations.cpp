@@ -34,6 +34,13 @@ QString ChipOperations::differenceReport(qint32 position, quint8 pcByte, quint8 
            QString::number(chipByte, 16).toUpper() + Texts::DiffEnd;
 }
 
+QString ChipOperations::notBlankReport(qint32 position, quint8 chipByte) {
+    return Texts::NotBlankBegin + Texts::DiffPosition +
+           QStringLiteral("%1").arg(position, 4, 16, QLatin1Char('0')).toUpper() +
+           Texts::DiffChipData +
+           QStringLiteral("%1").arg(chipByte, 2, 16, QLatin1Char('0')).toUpper() + Texts::DiffEnd;
+}
+
 ChipOperations::Message ChipOperations::hintWarning() {
     return {Texts::FailureHint, Texts::WarningTitle, Dialogs::Icon::Warning};
 }
@@ -103,6 +110,31 @@ ChipOperations::Recipe ChipOperations::eraseRecipe() {
     r.successText = Texts::EraseSucceeded;
     r.blockData = [](qint32) { return QByteArrayView(Erased, BlockSize); };
     r.commit = nullptr;
+    return r;
+}
+
+ChipOperations::Recipe ChipOperations::blankRecipe() {
+    // The read's exchanges and its handling of every fault; the blocks go to
+    // the read's own buffer and never into DataBuffer.
+    Recipe r = readRecipe();
+    r.successText = Texts::BlankSucceeded;
+    r.takeReply = [this, store = r.takeReply](qint32 block) {
+        store(block);
+        const qint32 first = block * BlockSize;
+        for (qint32 at = first; at < first + BlockSize; ++at) {
+            const auto chip = static_cast<quint8>(readBuffer_.at(at));
+            if (chip != 0xFF) {
+                NotBlankPosition = at;
+                NotBlankValue = chip;
+                readBuffer_.clear();
+                progress_.showNow();
+                dialogs_.warning(notBlankReport(at, chip));
+                return false;
+            }
+        }
+        return true;
+    };
+    r.commit = [this] { readBuffer_.clear(); };
     return r;
 }
 
@@ -270,6 +302,15 @@ ChipOperations::Outcome ChipOperations::autoProgram() {
         outcome = link_.QuitRequested ? Outcome::Left : run(verifyRecipe());
     AutoMode = false;
     return outcome;
+}
+
+ChipOperations::Outcome ChipOperations::blankCheck() {
+    // Offline the menu is locked; a front end without one is refused here.
+    if (!online_.operationsEnabled() || !canStart())
+        return Outcome::NotStarted;
+    NotBlankPosition = -1;
+    NotBlankValue = 0xFF;
+    return run(blankRecipe());
 }
 
 void ChipOperations::sendxh() {

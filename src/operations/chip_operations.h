@@ -15,9 +15,9 @@ class OnlineSupervision;
 class OperationProgress;
 class ProgrammerLink;
 
-// Read, write, verify, erase and auto. Each operation is a recipe: the same
-// opening exchanges and the same block loop, with its own commands, messages
-// and handling of the block data.
+// Read, write, verify, erase, auto and the blank check. Each operation is a
+// recipe: the same opening exchanges and the same block loop, with its own
+// commands, messages and handling of the block data.
 class ChipOperations : public QObject {
     Q_OBJECT
 
@@ -25,9 +25,11 @@ public:
     // How an operation ended, for a front end that reports more than boxes.
     enum class Outcome {
         Done,        // ran to its end
-        NotStarted,  // something else holds the link, or the program is leaving
+        NotStarted,  // something else holds the link, or the program is leaving;
+                     // for the blank check also: the operations are off (offline)
         Declined,    // the user said No to the confirmation
-        Mismatch,    // a verify found a byte that differs (VerifyPosition)
+        Mismatch,    // a verify found a byte that differs (VerifyPosition), a blank
+                     // check one that is not FFH (NotBlankPosition)
         NoAnswer,    // the box stopped answering
         Refused,     // the box answered with another code
         Left,        // the user left the program meanwhile
@@ -44,6 +46,11 @@ public:
     Outcome verify();
     Outcome erase();        // after confirmation
     Outcome autoProgram();  // after confirmation: write, then verify a whole write
+    // "查空": reads the chip as the read does, into a buffer of its own, up to
+    // the first byte that is not FFH. Done: blank; Mismatch: that byte is in
+    // NotBlankPosition and NotBlankValue. Not started while the operations
+    // are off (offline).
+    Outcome blankCheck();
     // Tells the box the selected model, while online.
     void sendxh();
     // Ends the operation that runs, or the next one, after the block under
@@ -52,6 +59,8 @@ public:
 
     // The text naming the first difference found by a verify.
     static QString differenceReport(qint32 position, quint8 pcByte, quint8 chipByte);
+    // The text naming the first byte a blank check found not FFH.
+    static QString notBlankReport(qint32 position, quint8 chipByte);
 
     // The state of the operation that runs or ran last.
     QByteArray VerifyBuffer;
@@ -59,6 +68,10 @@ public:
     qint32 VerifyPosition = 0;
     bool VerifyPassed = false;
     bool AutoMode = false;
+    // The first byte that the last blank check that started found not FFH;
+    // -1 when it found none (blank, or ended before one).
+    qint32 NotBlankPosition = -1;
+    quint8 NotBlankValue = 0xFF;
 
 private:
     struct Message {
@@ -98,6 +111,7 @@ private:
     Recipe writeRecipe();
     Recipe verifyRecipe();
     Recipe eraseRecipe();
+    Recipe blankRecipe();
 
     Outcome run(const Recipe &recipe);
     // Outcome::Done when the reply came and carried the expected code.

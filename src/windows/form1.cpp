@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QColor>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,6 +67,8 @@ Form1::Form1(Dialogs &dialogs, SerialPort *port, const Timings &timings, QWidget
         online(), Text1, {Command6, Command7, Command8, Command9, Command10}, icoprate);
     progressDisplay_ = new ProgressDisplay(session_->progress(), ProgressBar1, Command3, Label4);
     editor_ = std::make_unique<ByteEditor>(chip(), *hexView_, dialogs_);
+    // The bytes that differ from a file compared with the buffer.
+    hexView_->addMarks(&files().differences(), QColor(255, 190, 120));
     registry_ = std::make_unique<SystemRegistry>();
     sysInfo_ = std::make_unique<SysInfoLauncher>(*registry_, dialogs_);
     setWindowIcon(Pictures::programIcon());
@@ -132,6 +135,8 @@ void Form1::connectHandlers() {
         connect(findChild<QAction *>(QLatin1String(name)), &QAction::triggered, this, handler);
     };
     onItem("fnew", [this] { selection().newFile(); });
+    onItem("cblank", [this] { operations().blankCheck(); });
+    onItem("fcompare", [this] { files().compare(); });
     onItem("fabout", &Form1::fabout_Click);
     onItem("myhelp", &Form1::myhelp_Click);
     onItem("aboutltd", &Form1::aboutltd_Click);

@@ -123,6 +123,8 @@ void Form1::buildMenus() {
     addItem(icoprate, "ccrease", QStringLiteral("擦除"), QKeySequence(Qt::Key_F8));
     addSeparator(icoprate, "p5");
     addItem(icoprate, "cauto", QStringLiteral("组合操作"), QKeySequence(Qt::Key_F9));
+    addSeparator(icoprate, "pblank");
+    addItem(icoprate, "cblank", QStringLiteral("查空"), QKeySequence(Qt::Key_F4));
 
     QMenu *help = addMenu(bar, "fhelp", QStringLiteral("帮助(&H)"));
     addItem(help, "ctest", QStringLiteral("硬件测试"), QKeySequence(Qt::Key_F11));
@@ -130,6 +132,9 @@ void Form1::buildMenus() {
     addItem(help, "myhelp", QStringLiteral("程序帮助"), QKeySequence(Qt::Key_F1));
     addSeparator(help, "p6");
     addItem(help, "fabout", QStringLiteral("关于本软件"), QKeySequence(Qt::Key_F12));
+
+    QMenu *tools = addMenu(bar, "ftools", QStringLiteral("工具(&T)"));
+    addItem(tools, "fcompare", QStringLiteral("与文件比较..."), QKeySequence(Qt::Key_F10));
 }
 
 void Form1::buildToolButtons() {

@@ -61,24 +61,35 @@ QString QtDialogs::qtFilter(const QString &filter) {
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         const QString &description = parts.at(i);
         const QString &pattern = parts.at(i + 1);
-        // Qt reads the patterns from the last parenthesis; add it only when the
-        // description does not already end in it.
+        // Qt reads the patterns from the last parenthesis, separated by blanks
+        // rather than semicolons; add it only when the description does not
+        // already end in it.
+        const QString shown = QLatin1Char('(') + QString(pattern).replace(';', ' ') + ')';
         if (description.endsWith(QLatin1Char('(') + pattern + QLatin1Char(')')))
-            entries << description;
+            entries << description.left(description.size() - pattern.size() - 2) + shown;
         else
-            entries << description + QLatin1String(" (") + pattern + QLatin1Char(')');
+            entries << description + QLatin1Char(' ') + shown;
     }
     return entries.join(QLatin1String(";;"));
 }
 
-QString QtDialogs::openFile(const QString &title, const QString &filter) {
-    const QString qt = qtFilter(filter);
-    QString selected = qt.section(QLatin1String(";;"), 0, 0);
-    return QFileDialog::getOpenFileName(dialogParent(), title, QString(), qt, &selected);
+QString QtDialogs::entryOf(const QString &filter, const QString &qtEntry) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    const QStringList entries = qtFilter(filter).split(QLatin1String(";;"));
+    const qsizetype at = entries.indexOf(qtEntry);
+    return parts.value(2 * (at < 0 ? 0 : at));
 }
 
-QString QtDialogs::saveFile(const QString &title, const QString &filter,
-                            const SaveOptions &options) {
+QtDialogs::FileChoice QtDialogs::chooseOpen(const QString &title, const QString &filter) {
+    const QString qt = qtFilter(filter);
+    QString selected = qt.section(QLatin1String(";;"), 0, 0);
+    const QString name =
+        QFileDialog::getOpenFileName(dialogParent(), title, QString(), qt, &selected);
+    return {name, entryOf(filter, selected)};
+}
+
+QtDialogs::FileChoice QtDialogs::chooseSave(const QString &title, const QString &filter,
+                                            const SaveOptions &options) {
     const QString qt = qtFilter(filter);
     QString selected = qt.section(QLatin1String(";;"), 0, 0);
     QFileDialog::Options qtOptions;
@@ -89,13 +100,32 @@ QString QtDialogs::saveFile(const QString &title, const QString &filter,
         const QString name = QFileDialog::getSaveFileName(dialogParent(), title, QString(), qt,
                                                           &selected, qtOptions);
         if (name.isEmpty() || !options.createPrompt || QFileInfo::exists(name))
-            return name;
+            return {name, entryOf(filter, selected)};
         // Qt has no create prompt of its own: ask as the Windows dialog does,
         // and on No let the user choose again.
         const QMessageBox::StandardButton answer = QMessageBox::question(
             dialogParent(), title, name + QLatin1Char('\n') + Texts::CreatePrompt,
             QMessageBox::Yes | QMessageBox::No);
         if (answer == QMessageBox::Yes)
-            return name;
+            return {name, entryOf(filter, selected)};
     }
+}
+
+QString QtDialogs::openFile(const QString &title, const QString &filter) {
+    return chooseOpen(title, filter).path;
+}
+
+QString QtDialogs::saveFile(const QString &title, const QString &filter,
+                            const SaveOptions &options) {
+    return chooseSave(title, filter, options).path;
+}
+
+Dialogs::FileChoice QtDialogs::openFileAs(const QString &title, const QString &filter,
+                                          const QString &moreEntries) {
+    return chooseOpen(title, withEntries(filter, moreEntries));
+}
+
+Dialogs::FileChoice QtDialogs::saveFileAs(const QString &title, const QString &filter,
+                                          const QString &moreEntries, const SaveOptions &options) {
+    return chooseSave(title, withEntries(filter, moreEntries), options);
 }

@@ -10,7 +10,17 @@ public:
     QString openFile(const QString &title, const QString &filter) override;
     QString saveFile(const QString &title, const QString &filter,
                      const SaveOptions &options) override;
+    FileChoice openFileAs(const QString &title, const QString &filter,
+                          const QString &moreEntries) override;
+    FileChoice saveFileAs(const QString &title, const QString &filter, const QString &moreEntries,
+                          const SaveOptions &options) override;
 
     // "desc|pattern|desc|pattern" in Qt's "desc (pattern);;desc (pattern)" form.
     static QString qtFilter(const QString &filter);
+    // The description of the entry of `filter` that Qt names `qtEntry`.
+    static QString entryOf(const QString &filter, const QString &qtEntry);
+
+private:
+    FileChoice chooseOpen(const QString &title, const QString &filter);
+    FileChoice chooseSave(const QString &title, const QString &filter, const SaveOptions &options);
 };

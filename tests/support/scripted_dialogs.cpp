@@ -57,6 +57,34 @@ QString ScriptedDialogs::saveFile(const QString &title, const QString &filter,
     return takeFirstOrEmpty(fileNames);
 }
 
+Dialogs::FileChoice ScriptedDialogs::openFileAs(const QString &title, const QString &filter,
+                                                const QString &moreEntries) {
+    return choose(Kind::OpenFile, title, filter, moreEntries, SaveOptions());
+}
+
+Dialogs::FileChoice ScriptedDialogs::saveFileAs(const QString &title, const QString &filter,
+                                                const QString &moreEntries,
+                                                const SaveOptions &options) {
+    return choose(Kind::SaveFile, title, filter, moreEntries, options);
+}
+
+Dialogs::FileChoice ScriptedDialogs::choose(Kind kind, const QString &title, const QString &filter,
+                                            const QString &moreEntries,
+                                            const SaveOptions &options) {
+    Call call;
+    call.kind = kind;
+    call.title = title;
+    call.filter = filter;
+    call.moreEntries = moreEntries;
+    call.options = options;
+    calls << call;
+    if (onCall)
+        onCall(call);
+    const QString entry = takeFirstOrEmpty(filterEntries);
+    return {takeFirstOrEmpty(fileNames),
+            entry.isEmpty() ? filter.section(QLatin1Char('|'), 0, 0) : entry};
+}
+
 QList<ScriptedDialogs::Call> ScriptedDialogs::messages() const {
     QList<Call> result;
     for (const Call &call : calls)

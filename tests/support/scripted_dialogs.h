@@ -19,6 +19,7 @@ public:
         Icon icon = Icon::None;
         Buttons buttons = Buttons::Ok;
         QString filter;
+        QString moreEntries;  // offered after the first entry of `filter`
         SaveOptions options;
     };
 
@@ -27,6 +28,10 @@ public:
     QString openFile(const QString &title, const QString &filter) override;
     QString saveFile(const QString &title, const QString &filter,
                      const SaveOptions &options) override;
+    FileChoice openFileAs(const QString &title, const QString &filter,
+                          const QString &moreEntries) override;
+    FileChoice saveFileAs(const QString &title, const QString &filter, const QString &moreEntries,
+                          const SaveOptions &options) override;
 
     // Answers to Yes/No boxes, taken in order; then defaultAnswer.
     QList<Answer> answers;
@@ -35,6 +40,9 @@ public:
     QStringList inputs;
     // Answers to file dialogs, taken in order; then empty (cancel).
     QStringList fileNames;
+    // The filter entries (descriptions) those answers were chosen under, in
+    // order; then the first entry, the preselected one.
+    QStringList filterEntries;
     // Runs while a dialog is "on screen", before it answers.
     std::function<void(const Call &)> onCall;
 
@@ -43,4 +51,8 @@ public:
     QList<Call> messages() const;
     QStringList messageTexts() const;
     void clear() { calls.clear(); }
+
+private:
+    FileChoice choose(Kind kind, const QString &title, const QString &filter,
+                      const QString &moreEntries, const SaveOptions &options);
 };

@@ -1,0 +1,61 @@
+#include "files/image_compare.h"
+
+#include <algorithm>
+
+#include "messages/format_texts.h"
+
+namespace ImageCompare {
+
+namespace {
+
+QString hex(quint32 value, int digits) {
+    return QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper();
+}
+
+}  // namespace
+
+Result compare(const QByteArray &buffer, const QString &path, ImageFormats::Format format) {
+    Result result;
+    result.capacity = qint32(buffer.size());
+    const ImageFormats::LoadResult file =
+        ImageFormats::load(path, result.capacity, format, ImageFormats::Beyond::Cut);
+    result.status = file.status;
+    result.line = file.line;
+    if (!result.loaded())
+        return result;
+    result.fileLength = file.end;
+    result.compared = qint32(std::min<qint64>(file.end, result.capacity));
+    result.differing = QBitArray(result.capacity);
+    for (qint32 at = 0; at < result.compared; ++at) {
+        if (buffer.at(at) == file.buffer.at(at))
+            continue;
+        result.differing.setBit(at);
+        if (result.count++ == 0) {
+            result.first = at;
+            result.bufferByte = quint8(buffer.at(at));
+            result.fileByte = quint8(file.buffer.at(at));
+        }
+    }
+    return result;
+}
+
+QString report(const QString &path, const Result &result) {
+    using namespace FormatTexts;
+    const QString lineBreak = QStringLiteral("\r\n");
+    QString text;
+    if (result.count == 0) {
+        text = SameBegin + path + SameEnd;
+    } else {
+        text = DifferBegin + path + DifferCount + QString::number(result.count) + DifferEnd +
+               lineBreak + FirstPosition + hex(quint32(result.first), 4) + PcData +
+               hex(result.bufferByte, 2) + FileData + hex(result.fileByte, 2) + FirstEnd +
+               lineBreak + Marked;
+    }
+    if (!result.sameLength())
+        text += lineBreak + LengthBegin + QString::number(result.fileLength) + LengthCapacity +
+                QString::number(result.capacity) + LengthCompared +
+                QString::number(result.compared) + LengthEnd;
+    return text;
+}
+
+}  // namespace ImageCompare
