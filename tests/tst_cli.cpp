@@ -46,12 +46,14 @@ Run cli(const QStringList &arguments) {
 // logged to box.log, the 24C64 (and 24C02) chips kept in image files.
 class Box {
 public:
-    // `chip` fills the 24C64 and the 24C02 (its first 256 bytes) before the start.
-    explicit Box(const QStringList &more = {}, const QByteArray &chip = {}) {
-        if (!chip.isEmpty()) {
+    // `chip` fills the 24C64 and, unless `chip02` does, the 24C02 (its first
+    // 256 bytes) before the start; an empty one stays blank.
+    explicit Box(const QStringList &more = {}, const QByteArray &chip = {},
+                 const QByteArray &chip02 = {}) {
+        if (!chip.isEmpty())
             setChip("24C64", chip);
-            setChip("24C02", chip.left(256));
-        }
+        if (!chip02.isEmpty() || !chip.isEmpty())
+            setChip("24C02", chip02.isEmpty() ? chip.left(256) : chip02);
         const QStringList arguments = QStringList{"--link",  path(),
                                                   "--log",   log(),
                                                   "--image", "24C64=" + dir.filePath("24C64.bin"),
@@ -91,6 +93,8 @@ private slots:
     void roundTrips_data();
     void roundTrips();
     void verifyNamesTheFirstDifference();
+    void blankCheck_data();
+    void blankCheck();
     void faultInTheMiddle_data();
     void faultInTheMiddle();
     void badFileNeverReachesTheBox_data();
@@ -216,6 +220,30 @@ void CliTest::verifyNamesTheFirstDifference() {
              qPrintable(run.err));
 }
 
+void CliTest::blankCheck_data() {
+    QTest::addColumn<int>("position");  // of a byte that is not FFH, or -1
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("blank") << -1 << 0 << QStringLiteral("恭喜您！芯片为空（全部为 FFH）！！");
+    QTest::newRow("last block") << 8191 << 1
+                                << QStringLiteral(
+                                       "芯片不为空！数据位置为: 1FFFH   芯片数据为：  00H");
+}
+
+void CliTest::blankCheck() {
+    QFETCH(int, position);
+    QFETCH(int, code);
+    QFETCH(QString, says);
+    QByteArray chip(8192, '\xFF');
+    if (position >= 0)
+        chip[position] = '\0';
+    Box box({}, chip);
+    QVERIFY(box.started);
+    const Run run = cli({"blank", "-m", "24C64", "--port", box.path()});
+    QCOMPARE(run.code, code);
+    QVERIFY2(run.err.contains(says), qPrintable(run.err));
+}
+
 void CliTest::faultInTheMiddle_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("fault");
@@ -234,6 +262,9 @@ void CliTest::faultInTheMiddle_data() {
         << QStringList{"verify", "-m", "24C02", "in.bin"} << "noreply:cmd=F8:block=5" << 4 << hint;
     QTest::newRow("erase refused at block 5")
         << QStringList{"erase", "-m", "24C02"} << "wrongcode:cmd=D8:block=5" << 4 << hint;
+    QTest::newRow("blank check refused at block 5")
+        << QStringList{"blank", "-m", "24C64"} << "wrongcode:cmd=F8:block=5" << 4
+        << QStringLiteral("读芯片失败");
 }
 
 void CliTest::faultInTheMiddle() {
@@ -244,7 +275,8 @@ void CliTest::faultInTheMiddle() {
     QDir::setCurrent(files_.path());
     QFile::remove("out.bin");
     QVERIFY(TestFiles::writeFile("in.bin", TestFiles::pattern(256)));
-    Box box({"--fault", fault}, TestFiles::pattern(8192));
+    // The 24C02 holds the file, the 24C64 is blank.
+    Box box({"--fault", fault}, {}, TestFiles::pattern(256));
     QVERIFY(box.started);
     const Run run = cli(arguments + QStringList{"--port", box.path()});
     QCOMPARE(run.code, code);

@@ -205,6 +205,8 @@ int CommandLineTool::onChip(Console &console, const Request &request) {
         outcome = operations.verify();
     } else if (request.command == QLatin1String("erase")) {
         outcome = operations.erase();
+    } else if (request.command == QLatin1String("blank")) {
+        outcome = operations.blankCheck();
     }
     return finish(console, session, request, outcome);
 }
