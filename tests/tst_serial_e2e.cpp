@@ -1,7 +1,10 @@
 // The real QSerialPort backend against box-emulator on a pseudo-terminal:
-// finding the box, a read, and the cable pulled while the program waits.
+// finding the box, a read, the cable pulled while the program waits, why a
+// device cannot be opened, and the low-latency request.
 #include <fcntl.h>
 #include <pty.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 #include <QAbstractButton>
@@ -11,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "box/box_core.h"
@@ -96,6 +100,38 @@ private:
     QtMessageHandler previous_ = nullptr;
 };
 
+// A pseudo-terminal, its device there while the test holds the master.
+struct Pty {
+    Pty() {
+        char name[256] = {};
+        int slave = -1;
+        openpty(&master, &slave, name, nullptr, nullptr);
+        ::close(slave);
+        device = QString::fromLocal8Bit(name);
+    }
+    ~Pty() { ::close(master); }
+    int master = -1;
+    QString device;
+};
+
+std::unique_ptr<QtSerialPort> portOn(const QString &device, const QTemporaryDir &noDevices) {
+    auto port = std::make_unique<QtSerialPort>(PortNumbering({device}, noDevices.path()));
+    port->setPortNumber(1);
+    return port;
+}
+
+// Runs `check` in a child process as "nobody" when the test runs as root.
+bool asUnprivilegedUser(const std::function<bool()> &check) {
+    if (geteuid() != 0)
+        return check();
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(setgid(65534) == 0 && setuid(65534) == 0 && check() ? 0 : 1);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 }  // namespace
 
 class SerialEndToEndTest : public QObject {
@@ -108,6 +144,8 @@ private slots:
     void cablePulledDuringAWait();
     void searchPassesOverABadDevice_data();
     void searchPassesOverABadDevice();
+    void openingTellsWhyAndAsksForLowLatency_data();
+    void openingTellsWhyAndAsksForLowLatency();
 };
 
 void SerialEndToEndTest::findsTheBoxPastDevicesThatCannotBeOpenedAndReads() {
@@ -259,6 +297,58 @@ void SerialEndToEndTest::searchPassesOverABadDevice() {
     program.form->link().setCommand(0xFE);
     QVERIFY(program.form->link().sendandread());
     QCOMPARE(program.form->link().replyCode(), quint8(0xFD));
+}
+
+void SerialEndToEndTest::openingTellsWhyAndAsksForLowLatency_data() {
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<SerialPort::OpenFailure>("failure");
+    QTest::addColumn<bool>("lowLatency");  // what the driver answers
+    using F = SerialPort::OpenFailure;
+    QTest::newRow("not there") << "missing" << F::Missing << true;
+    QTest::newRow("not a serial port") << "plain file" << F::Unusable << true;
+    QTest::newRow("not the account's") << "denied" << F::Denied << true;
+    QTest::newRow("held by another program") << "held" << F::Busy << true;
+    QTest::newRow("free, low latency granted") << "free" << F::None << true;
+    // As a pseudo-terminal's driver does.
+    QTest::newRow("free, low latency refused") << "free" << F::None << false;
+}
+
+void SerialEndToEndTest::openingTellsWhyAndAsksForLowLatency() {
+    QFETCH(QString, device);
+    QFETCH(SerialPort::OpenFailure, failure);
+    QFETCH(bool, lowLatency);
+    QTemporaryDir dir;
+    Pty pty;
+    QString path = pty.device;
+    std::unique_ptr<QtSerialPort> otherProgram;
+    if (device == "missing" || device == "plain file")
+        path = dir.filePath("ttyUSB9");
+    if (device == "plain file")
+        QVERIFY(QFile(path).open(QIODevice::WriteOnly));
+    if (device == "denied")
+        QCOMPARE(chmod(QFile::encodeName(path).constData(), 0), 0);
+    if (device == "held")
+        QVERIFY((otherProgram = portOn(path, dir))->open());
+
+    const auto tryOpen = [&] {
+        const auto port = portOn(path, dir);
+        QList<dev_t> askedOf;  // the devices the request was made on
+        port->setLowLatencyRequest([&](int descriptor) {
+            struct stat info {};
+            askedOf << (fstat(descriptor, &info) == 0 ? info.st_rdev : dev_t(0));
+            return lowLatency;
+        });
+        struct stat info {};
+        stat(QFile::encodeName(path).constData(), &info);
+        const bool opened = port->open();
+        return opened == (failure == SerialPort::OpenFailure::None) &&
+               port->openFailure() == failure && port->deviceName() == path &&
+               askedOf == (opened ? QList<dev_t>{info.st_rdev} : QList<dev_t>{});
+    };
+    // Root may open any device: the account without the right is "nobody".
+    QVERIFY(device == "denied" ? asUnprivilegedUser(tryOpen) : tryOpen());
+    // The real request on a pseudo-terminal: refused, quietly.
+    QVERIFY(!QtSerialPort::requestLowLatency(pty.master));
 }
 
 QTEST_MAIN(SerialEndToEndTest)

@@ -1,5 +1,6 @@
 // Online supervision: the Test button and its menu twin, the periodic check of
 // Timer3, the failure path of a read, and ticks that fall inside waits.
+#include <QLabel>
 #include <QTimer>
 #include <QtTest>
 
@@ -70,6 +71,7 @@ private slots:
     void readThatLosesTheBoxKeepsThePort();
     void tickInsideAWaitIsSkipped_data();
     void tickInsideAWaitIsSkipped();
+    void deniedPortsAreNamedOnceAndPassedOver();
 };
 
 void SupervisionTest::offlineUseLeavesTheLinkToTheUser() {
@@ -341,6 +343,37 @@ void SupervisionTest::tickInsideAWaitIsSkipped() {
     QCOMPARE(rig.isOnline(), !wait.endsWith("message"));
     if (!wait.endsWith("message"))
         QVERIFY(rig.dialogs.calls.isEmpty());
+}
+
+void SupervisionTest::deniedPortsAreNamedOnceAndPassedOver() {
+    FormRig::Options options = FormRig::roomy();
+    options.boxPort = 0;
+    options.load = false;
+    options.keepOnlineCheck = true;
+    FormRig rig(options);
+    rig.bank.addDeniedPort(1);
+    rig.bank.addDeniedPort(2);
+    QSignalSpy refusals(&rig->search(), &PortSearch::portRefused);
+    rig->Form_Load();
+
+    // Tick after tick searches again; the notice comes once, in place of
+    // panel 1, which keeps its text.
+    QTRY_VERIFY_WITH_TIMEOUT(rig.bank.openAttempts.count(1) >= 3, 5000);
+    QCOMPARE(refusals.size(), 1);
+    QVERIFY(rig.find("Panel1")->isHidden());
+    QCOMPARE(rig.find<QLabel>("portNotice")->text(),
+             QStringLiteral("无权使用串口 /dev/ttyMEM1：请把当前用户加入 dialout 组"
+                            "（sudo adduser $USER dialout），重新登录后再试。"));
+    QCOMPARE(rig->statusText(), Texts::StartupStatus);
+    QVERIFY(rig.dialogs.calls.isEmpty());
+
+    // The search goes on past them: a box plugged in on port 3 is found.
+    rig.bank.attachBox(3, &rig.box);
+    QTRY_VERIFY_WITH_TIMEOUT(rig.isOnline(), 5000);
+    QCOMPARE(rig->search().PortNumber, 3);
+    QCOMPARE(refusals.size(), 1);
+    QVERIFY(rig.find("portNotice")->isHidden());
+    QVERIFY(!rig.find("Panel1")->isHidden());
 }
 
 QTEST_MAIN(SupervisionTest)

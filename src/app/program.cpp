@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -20,6 +21,8 @@ Program::Program(const QStringList &arguments, const QString &lockPath)
       instance_(lockPath) {
     BinFile::ignoreFileSizeSignal();
     QApplication::setApplicationName(QStringLiteral("eeprom-programmer"));
+    // The desktop entry's name: the desktop matches the window to its entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.zeltron.EepromProgrammer"));
     // Qt's own buttons and file dialogs speak Chinese too.
     if (translator_->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
                           QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -13,6 +13,10 @@ void MemoryPortBank::addSilentPort(int number) {
     ports_.insert(number, nullptr);
 }
 
+void MemoryPortBank::addDeniedPort(int number) {
+    denied_.insert(number);
+}
+
 MemoryPort::MemoryPort(MemoryPortBank &bank, QObject *parent)
     : SerialPort(parent), delivery_(new QTimer(this)), bank_(bank) {
     delivery_->setSingleShot(true);
@@ -25,6 +29,10 @@ MemoryPort::~MemoryPort() {
         bank_.inUse_.remove(openNumber_);
 }
 
+QString MemoryPort::deviceName() const {
+    return bank_.exists(number_) ? QStringLiteral("/dev/ttyMEM%1").arg(number_) : QString();
+}
+
 bool MemoryPort::applySettings() {
     setReceiveThreshold(1);
     received_.clear();
@@ -34,7 +42,15 @@ bool MemoryPort::applySettings() {
 
 bool MemoryPort::open() {
     bank_.openAttempts.append(number_);
-    if (open_ || !bank_.exists(number_) || bank_.inUse_.contains(number_))
+    if (!bank_.exists(number_))
+        setOpenFailure(OpenFailure::Missing);
+    else if (bank_.denied_.contains(number_))
+        setOpenFailure(OpenFailure::Denied);
+    else if (open_ || bank_.inUse_.contains(number_))
+        setOpenFailure(OpenFailure::Busy);
+    else
+        setOpenFailure(OpenFailure::None);
+    if (openFailure() != OpenFailure::None)
         return false;
     open_ = true;
     openNumber_ = number_;

@@ -20,7 +20,9 @@ public:
     void attachBox(int number, BoxCore *box);
     // Opens fine, nobody answers.
     void addSilentPort(int number);
-    bool exists(int number) const { return ports_.contains(number); }
+    // The port is there, but this account may not open it.
+    void addDeniedPort(int number);
+    bool exists(int number) const { return ports_.contains(number) || denied_.contains(number); }
     BoxCore *box(int number) const { return ports_.value(number, nullptr); }
 
     QList<int> openedPorts;               // every successful open, in order
@@ -31,7 +33,8 @@ private:
     friend class MemoryPort;
 
     QMap<int, BoxCore *> ports_;  // nullptr: a silent port
-    QSet<int> inUse_;             // a port is open by one MemoryPort at a time
+    QSet<int> denied_;
+    QSet<int> inUse_;  // a port is open by one MemoryPort at a time
 };
 
 // A serial port in memory. Replies of the attached box arrive from the event
@@ -45,6 +48,8 @@ public:
 
     void setPortNumber(int number) override { number_ = number; }
     int portNumber() const override { return number_; }
+    // "/dev/ttyMEMn" for a port of the bank.
+    QString deviceName() const override;
     bool applySettings() override;
 
     bool open() override;

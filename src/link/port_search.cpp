@@ -14,6 +14,15 @@ void PortSearch::showNotFound() {
     hideNotice();
 }
 
+void PortSearch::reportRefusal(const SerialPort &port) {
+    const SerialPort::OpenFailure reason = port.openFailure();
+    if ((reason != SerialPort::OpenFailure::Denied && reason != SerialPort::OpenFailure::Busy) ||
+        refusalsSaid_.contains(reason))
+        return;
+    refusalsSaid_ << reason;
+    emit portRefused(reason, port.deviceName());
+}
+
 void PortSearch::findport() {
     const ProgrammerLink::Hold searching(link_, ProgrammerLink::Use::Search);
     for (PortNumber = PortNumbering::FirstPort; PortNumber <= PortNumbering::LastPort;
@@ -40,7 +49,12 @@ void PortSearch::testport() {
 
     port.setPortNumber(PortNumber);
     // A port that does not exist, is busy or is not ours answers nothing.
-    if (!port.applySettings() || !port.open()) {
+    if (!port.applySettings()) {
+        showNotFound();
+        return;
+    }
+    if (!port.open()) {
+        reportRefusal(port);
         showNotFound();
         return;
     }

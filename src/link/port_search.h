@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <QString>
+
+#include "link/serial_port.h"
 
 class OnlineState;
 class ProgrammerLink;
@@ -24,10 +28,17 @@ public:
 
 signals:
     void testNotice(bool shown);
+    // A port that exists could not be opened: the account may not use it
+    // (Denied) or another program holds it (Busy). Said once per reason in a
+    // run, naming the first device, however often the search comes by again;
+    // the port itself counts as one where no box answers.
+    void portRefused(SerialPort::OpenFailure reason, const QString &device);
 
 private:
     void showNotFound();
+    void reportRefusal(const SerialPort &port);
 
     ProgrammerLink &link_;
     OnlineState &online_;
+    QList<SerialPort::OpenFailure> refusalsSaid_;
 };

@@ -1,8 +1,14 @@
 #include "link/qt_serial_port.h"
 
+#include <QFile>
+
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #include <cerrno>
+#endif
+#ifdef Q_OS_LINUX
+#include <linux/serial.h>
+#include <sys/ioctl.h>
 #endif
 
 QtSerialPort::QtSerialPort(PortNumbering numbering, QObject *parent)
@@ -31,13 +37,64 @@ bool QtSerialPort::applySettings() {
 bool QtSerialPort::open() {
     if (port_.isOpen())
         return true;
-    if (numbering_.device(number_).isEmpty() || !port_.open(QIODevice::ReadWrite)) {
+    const QString device = numbering_.device(number_);
+    if (device.isEmpty()) {
+        setOpenFailure(OpenFailure::Missing);
+        return false;
+    }
+    port_.setPortName(device);
+    if (!port_.open(QIODevice::ReadWrite)) {
+        setOpenFailure(failureOf(port_.error(), device));
         port_.clearError();
         return false;
     }
+    setOpenFailure(OpenFailure::None);
+#ifdef Q_OS_LINUX
+    // Without it an FTDI adapter holds each reply for its 16 ms latency timer.
+    if (lowLatency_)
+        lowLatency_(port_.handle());
+#endif
     // Bytes queued in the device before opening would otherwise be delivered.
     clearBuffers();
     return true;
+}
+
+SerialPort::OpenFailure QtSerialPort::failureOf(QSerialPort::SerialPortError error,
+                                                const QString &device) {
+    switch (error) {
+        case QSerialPort::DeviceNotFoundError:
+            return OpenFailure::Missing;
+        case QSerialPort::PermissionError:
+#ifdef Q_OS_UNIX
+            // QSerialPort says "permission" also when another program holds the
+            // device (its lock file, TIOCEXCL): the device's own access decides.
+            if (::access(QFile::encodeName(device).constData(), R_OK | W_OK) != 0) {
+                if (errno == EACCES)
+                    return OpenFailure::Denied;
+                return errno == ENOENT ? OpenFailure::Missing : OpenFailure::Unusable;
+            }
+#else
+            Q_UNUSED(device)
+#endif
+            return OpenFailure::Busy;
+        default:
+            return OpenFailure::Unusable;
+    }
+}
+
+bool QtSerialPort::requestLowLatency(int descriptor) {
+#ifdef Q_OS_LINUX
+    serial_struct serial{};
+    if (::ioctl(descriptor, TIOCGSERIAL, &serial) != 0)
+        return false;
+    if (serial.flags & ASYNC_LOW_LATENCY)
+        return true;
+    serial.flags |= ASYNC_LOW_LATENCY;
+    return ::ioctl(descriptor, TIOCSSERIAL, &serial) == 0;
+#else
+    Q_UNUSED(descriptor)
+    return false;
+#endif
 }
 
 void QtSerialPort::close() {

@@ -69,6 +69,13 @@ inline const QString FailureHint = FailureHintLine1 + QStringLiteral("\r\n") + F
 inline const QString CommunicationFault = QStringLiteral(
     "编程器通讯故障，请按编程器  复位键 或 重新拔插一次编程器USB通讯电缆， 重新建立通讯！！");
 
+// A port that is there but cannot be opened, said once in the status bar.
+inline const QString PortDeniedBegin = QStringLiteral("无权使用串口 ");
+inline const QString PortDeniedEnd =
+    QStringLiteral("：请把当前用户加入 dialout 组（sudo adduser $USER dialout），重新登录后再试。");
+inline const QString PortBusyBegin = QStringLiteral("串口 ");
+inline const QString PortBusyEnd = QStringLiteral(" 正被其他程序使用，请先关闭该程序。");
+
 // Chip operations.
 inline const QString WriteConfirm =
     QStringLiteral("写芯片操作将会将当前芯片的全部内容擦除，您确认要写芯片吗？");

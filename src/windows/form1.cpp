@@ -156,6 +156,11 @@ void Form1::connectHandlers() {
             Text2->setText(Texts::TestNoticeTesting);
         Text2->setVisible(shown);
     });
+    connect(&search(), &PortSearch::portRefused, this, &Form1::showPortRefusal);
+    connect(&online(), &OnlineState::changed, this, [this] {
+        if (online().isOnline())
+            clearPortNotice();
+    });
     connect(&supervision(), &OnlineSupervision::testEnabled, Command11, &QWidget::setEnabled);
     connect(&supervision(), &OnlineSupervision::exitEnabled, Command12, &QWidget::setEnabled);
     connect(&link(), &ProgrammerLink::frameSent, progressDisplay_, &ProgressDisplay::frameSent);
@@ -175,7 +180,25 @@ QString Form1::statusText() const {
 }
 
 void Form1::setStatusText(const QString &text) {
+    clearPortNotice();
     statusPanel_->setText(text);
+}
+
+void Form1::showPortRefusal(SerialPort::OpenFailure reason, const QString &device) {
+    // In place of panel 1, whose own text shows again at its next change or
+    // once the box is found.
+    portNotice_->setText(reason == SerialPort::OpenFailure::Denied
+                             ? Texts::PortDeniedBegin + device + Texts::PortDeniedEnd
+                             : Texts::PortBusyBegin + device + Texts::PortBusyEnd);
+    statusPanel_->hide();
+    portNotice_->show();
+}
+
+void Form1::clearPortNotice() {
+    if (portNotice_->isHidden())
+        return;
+    portNotice_->hide();
+    statusPanel_->show();
 }
 
 void Form1::Form_Load() {

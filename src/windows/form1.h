@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 
+#include "link/serial_port.h"
 #include "link/timings.h"
 
 class ByteEditor;
@@ -34,7 +35,6 @@ class QPushButton;
 class QTimer;
 class QToolButton;
 class Registry;
-class SerialPort;
 class SysInfoLauncher;
 
 // The main window: the controls by the names the user and the tests know
@@ -85,6 +85,8 @@ private:
     void buildToolButtons();
     void connectHandlers();
     void setStatusText(const QString &text);
+    void showPortRefusal(SerialPort::OpenFailure reason, const QString &device);
+    void clearPortNotice();
     void updateClock();
     void Combo1_Click();
     void fabout_Click();
@@ -110,6 +112,7 @@ private:
     QLabel *Label4 = nullptr;
     QLabel *Label5 = nullptr;
     QLabel *statusPanel_ = nullptr;
+    QLabel *portNotice_ = nullptr;
     QLabel *datePanel_ = nullptr;
     QLabel *timePanel_ = nullptr;
     QTimer *clock_ = nullptr;

@@ -315,6 +315,12 @@ void Form1::buildUi() {
     timePanel_ = new QLabel(StatusBar1);
     timePanel_->setObjectName(QStringLiteral("Panel3"));
     StatusBar1->addWidget(statusPanel_, 1);
+    // Why a port cannot be used, when that is worth saying.
+    portNotice_ = new QLabel(StatusBar1);
+    portNotice_->setObjectName(QStringLiteral("portNotice"));
+    portNotice_->setStyleSheet(QStringLiteral("color: #b00000;"));
+    portNotice_->hide();
+    StatusBar1->addWidget(portNotice_, 1);
     StatusBar1->addPermanentWidget(datePanel_);
     StatusBar1->addPermanentWidget(timePanel_);
     clock_ = new QTimer(this);
