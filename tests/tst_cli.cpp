@@ -10,6 +10,8 @@
 
 #include "box/box_core.h"
 #include "files/image_formats.h"
+#include "link/port_numbering.h"
+#include "link/qt_serial_port.h"
 #include "support/emulator_process.h"
 #include "support/test_files.h"
 
@@ -99,6 +101,7 @@ private slots:
     void faultInTheMiddle();
     void badFileNeverReachesTheBox_data();
     void badFileNeverReachesTheBox();
+    void onePortOneUser();
     void interruptStopsAfterTheBlock_data();
     void interruptStopsAfterTheBlock();
 
@@ -314,6 +317,32 @@ void CliTest::badFileNeverReachesTheBox() {
     }
     // Not a frame went out: the file is checked before the box is looked for.
     QCOMPARE(box.frames(), 0);
+}
+
+void CliTest::onePortOneUser() {
+    // Every block a tenth of a second late: the read holds the port for seconds.
+    Box box({"--fault", "delay:cmd=F8:ms=100"});
+    QVERIFY(box.started);
+    QtSerialPort window(PortNumbering({box.path()}, QString()));
+    window.setPortNumber(1);
+
+    // The window program holds the port: the command line says so.
+    QVERIFY(window.open());
+    const Run refused = cli({"detect", "--port", box.path()});
+    QCOMPARE(refused.code, 3);
+    QVERIFY2(refused.err.contains(QStringLiteral("串口 ") + box.path() +
+                                  QStringLiteral(" 正被其他程序使用")),
+             qPrintable(refused.err));
+    window.close();
+
+    // The command line holds it while it reads: the window's port is refused.
+    QProcess tool;
+    start(tool, {"read", "-m", "24C02", "--port", box.path(), files_.filePath("held.bin")});
+    QTRY_VERIFY_WITH_TIMEOUT(box.frames() >= 4 + 11, 20000);
+    QVERIFY(!window.open());
+    QCOMPARE(window.openFailure(), SerialPort::OpenFailure::Busy);
+    QCOMPARE(finish(tool).code, 0);
+    QVERIFY(window.open());
 }
 
 void CliTest::interruptStopsAfterTheBlock_data() {

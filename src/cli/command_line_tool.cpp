@@ -11,6 +11,7 @@
 #include "link/port_numbering.h"
 #include "link/qt_serial_port.h"
 #include "messages/cli_texts.h"
+#include "messages/texts.h"
 #include "operations/session.h"
 
 namespace {
@@ -175,13 +176,23 @@ int CommandLineTool::onChip(Console &console, const Request &request) {
             session.link().requestQuit();
     });
 
+    // A port that is busy (the window program holds it) or not ours to use
+    // is named, instead of "no box".
+    QString refusal;
+    QObject::connect(&session.search(), &PortSearch::portRefused,
+                     [&refusal](SerialPort::OpenFailure reason, const QString &device) {
+                         if (refusal.isEmpty())
+                             refusal = reason == SerialPort::OpenFailure::Busy
+                                           ? Texts::PortBusyBegin + device + Texts::PortBusyEnd
+                                           : Texts::PortDeniedBegin + device + Texts::PortDeniedEnd;
+                     });
     session.search().findport();
     if (interrupt.interrupted()) {
         console.error(CliTexts::Interrupted.arg(0).arg(0).arg(0));
         return Interrupted;
     }
     if (!session.online().isOnline()) {
-        console.error(CliTexts::NotFound);
+        console.error(refusal.isEmpty() ? CliTexts::NotFound : refusal);
         return NoBox;
     }
     if (request.command == QLatin1String("detect")) {
