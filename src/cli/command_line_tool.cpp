@@ -11,7 +11,6 @@
 #include "link/port_numbering.h"
 #include "link/qt_serial_port.h"
 #include "messages/cli_texts.h"
-#include "messages/texts.h"
 #include "operations/session.h"
 
 namespace {
@@ -182,9 +181,7 @@ int CommandLineTool::onChip(Console &console, const Request &request) {
     QObject::connect(&session.search(), &PortSearch::portRefused,
                      [&refusal](SerialPort::OpenFailure reason, const QString &device) {
                          if (refusal.isEmpty())
-                             refusal = reason == SerialPort::OpenFailure::Busy
-                                           ? Texts::PortBusyBegin + device + Texts::PortBusyEnd
-                                           : Texts::PortDeniedBegin + device + Texts::PortDeniedEnd;
+                             refusal = PortSearch::refusalText(reason, device);
                      });
     session.search().findport();
     if (interrupt.interrupted()) {

@@ -4,6 +4,7 @@
 #include "link/port_numbering.h"
 #include "link/programmer_link.h"
 #include "link/protocol.h"
+#include "messages/texts.h"
 
 PortSearch::PortSearch(ProgrammerLink &link, OnlineState &online, QObject *parent)
     : QObject(parent), link_(link), online_(online) {}
@@ -12,6 +13,12 @@ void PortSearch::showNotFound() {
     online_.gooffline();
     PortFound = false;
     hideNotice();
+}
+
+QString PortSearch::refusalText(SerialPort::OpenFailure reason, const QString &device) {
+    return reason == SerialPort::OpenFailure::Denied
+               ? Texts::PortDeniedBegin + device + Texts::PortDeniedEnd
+               : Texts::PortBusyBegin + device + Texts::PortBusyEnd;
 }
 
 void PortSearch::reportRefusal(const SerialPort &port) {

@@ -26,6 +26,9 @@ public:
     qint32 PortNumber = 1;
     bool PortFound = false;
 
+    // What to tell the user about a port that was refused.
+    static QString refusalText(SerialPort::OpenFailure reason, const QString &device);
+
 signals:
     void testNotice(bool shown);
     // A port that exists could not be opened: the account may not use it

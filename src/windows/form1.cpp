@@ -187,9 +187,7 @@ void Form1::setStatusText(const QString &text) {
 void Form1::showPortRefusal(SerialPort::OpenFailure reason, const QString &device) {
     // In place of panel 1, whose own text shows again at its next change or
     // once the box is found.
-    portNotice_->setText(reason == SerialPort::OpenFailure::Denied
-                             ? Texts::PortDeniedBegin + device + Texts::PortDeniedEnd
-                             : Texts::PortBusyBegin + device + Texts::PortBusyEnd);
+    portNotice_->setText(PortSearch::refusalText(reason, device));
     statusPanel_->hide();
     portNotice_->show();
 }
