@@ -223,6 +223,19 @@ void LayoutTest::menuBarInOrder() {
         "  myhelp|程序帮助|F1",
         "  p6|-",
         "  fabout|关于本软件|F12",
+        // The hex view's editing, after the window's own menus.
+        "fedit|编辑(&E)",
+        "  fundo|撤销|Alt+Backspace",
+        "  fredo|重做|Ctrl+Y",
+        "  p7|-",
+        "  fcopy|复制|Ctrl+Ins",
+        "  fpaste|粘贴|Shift+Ins",
+        "  ffill|填充数据",
+        "  fselectall|全部选定|Ctrl+A",
+        "  p8|-",
+        "  fgoto|转到地址|Ctrl+G",
+        "  ffind|查找数据|Ctrl+F",
+        "  ffindnext|查找下一个|F4",
     };
     QCOMPARE(actual, expected);
 }

@@ -7,6 +7,7 @@
 
 #include "link/timings.h"
 
+class BufferHistory;
 class ByteEditor;
 class ChipBuffer;
 class ChipOperations;
@@ -14,6 +15,7 @@ class Dialogs;
 class ExitCommand;
 class FileCommands;
 class Form2;
+class HexEditing;
 class HexView;
 class ModelSelection;
 class OnlineState;
@@ -67,6 +69,8 @@ public:
     FileCommands &files();
     ExitCommand &exitCommand() { return *exit_; }
     HexView *hexView() const { return hexView_; }
+    HexEditing *hexEditing() const { return editing_; }
+    BufferHistory *history() const { return history_; }
     QString statusText() const;
 
     QTimer *Timer2 = nullptr;
@@ -135,6 +139,8 @@ private:
     ExitCommand *exit_ = nullptr;
     OperationControls *controls_ = nullptr;
     ProgressDisplay *progressDisplay_ = nullptr;
+    BufferHistory *history_ = nullptr;
+    HexEditing *editing_ = nullptr;
     std::unique_ptr<ByteEditor> editor_;
     std::unique_ptr<Registry> registry_;
     std::unique_ptr<SysInfoLauncher> sysInfo_;

@@ -24,6 +24,7 @@
 
 #include "chips/chip_catalogue.h"
 #include "messages/texts.h"
+#include "windows/checksum_panel.h"
 #include "windows/form1.h"
 #include "windows/hex_view.h"
 #include "windows/tool_icons.h"
@@ -281,6 +282,8 @@ void Form1::buildUi() {
     Label5->setWordWrap(true);
     Label5->setStyleSheet(QStringLiteral("color: #a03000;"));
     notes->addWidget(Label5);
+    notes->addSpacing(16);
+    notes->addWidget(new ChecksumPanel(chip(), Shape2));
     notes->addStretch();
     Label1 = new QLabel(Shape2);
     Label1->setObjectName(QStringLiteral("Label1"));
