@@ -242,7 +242,7 @@ void HexEditingTest::mouseSelectsAcrossPages() {
     // A character picks its byte in the grid.
     QTest::mouseClick(ascii, Qt::LeftButton, {}, ascii->cellRect(3, 4).center());
     verifyCursor(rig, 0x34, 0x34);
-    QCOMPARE(panel(rig, "PanelCursor"), QStringLiteral("地址：000034H"));
+    QCOMPARE(panel(rig, "lblCursor"), QStringLiteral("地址：000034H"));
 
     // A drag from row 15 past the grid's foot turns the page.
     QTest::mousePress(viewport, Qt::LeftButton, {}, cellCentre(rig, 15, 14));
@@ -251,7 +251,7 @@ void HexEditingTest::mouseSelectsAcrossPages() {
     dragTo(viewport, QPoint(cellCentre(rig, 0, 14).x(), viewport->height() + 5));
     QTest::mouseRelease(viewport, Qt::LeftButton, {}, cellCentre(rig, 0, 14));
     verifyCursor(rig, 0x10E, 0xFE);
-    QCOMPARE(panel(rig, "PanelCursor"), QStringLiteral("选中：0000FEH－00010EH（共 17字节）"));
+    QCOMPARE(panel(rig, "lblCursor"), QStringLiteral("选中：0000FEH－00010EH\n共 17字节"));
 
     QTest::keySequence(grid(rig), QKeySequence(Qt::CTRL | Qt::Key_Insert));
     QCOMPARE(QGuiApplication::clipboard()->text(),
@@ -428,7 +428,7 @@ void HexEditingTest::findBytesAndText() {
     // Past the last one, on from the start.
     key(next);
     verifyCursor(rig, 0x30, 0x31);
-    QVERIFY(panel(rig, "PanelCursor").startsWith(Texts::FindWrapped));
+    QVERIFY(panel(rig, "lblCursor").startsWith(Texts::FindWrapped));
 
     key(find, QStringLiteral("\"ABC\""));
     verifyCursor(rig, 0x150, 0x152);

@@ -25,13 +25,15 @@ public:
     void assign(const QBitArray &marks);
     void mark(qint32 position, qint32 count);
     // Sets the mark of each of `count` positions from `position` to what
-    // `marked(position)` says; one changed() if any mark moved, none if not.
+    // `marked(position)` says; one changedIn() if any mark moved, none if not.
     template <class Marked>
     void update(qint32 position, qint32 count, Marked marked);
     void clear();
 
 signals:
     void changed();
+    // Only marks among `count` positions from `position` changed.
+    void changedIn(qint32 position, qint32 count);
 
 private:
     QBitArray marks_;
@@ -54,5 +56,5 @@ void ByteMarks::update(qint32 position, qint32 count, Marked marked) {
         moved = true;
     }
     if (moved)
-        emit changed();
+        emit changedIn(position, count);
 }

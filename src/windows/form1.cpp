@@ -25,13 +25,11 @@
 #include "operations/operation_progress.h"
 #include "operations/session.h"
 #include "windows/about_window.h"
-#include "windows/buffer_history.h"
 #include "windows/byte_editor.h"
 #include "windows/company_window.h"
 #include "windows/exit_command.h"
 #include "windows/form2.h"
 #include "windows/help_window.h"
-#include "windows/hex_editing.h"
 #include "windows/hex_view.h"
 #include "windows/operation_controls.h"
 #include "windows/pictures.h"
@@ -67,11 +65,6 @@ Form1::Form1(Dialogs &dialogs, SerialPort *port, const Timings &timings, QWidget
     controls_ = new OperationControls(
         online(), Text1, {Command6, Command7, Command8, Command9, Command10}, icoprate);
     progressDisplay_ = new ProgressDisplay(session_->progress(), ProgressBar1, Command3, Label4);
-    // Editing beyond the byte edit: its menu follows the window's own.
-    history_ = new BufferHistory(chip(), this);
-    editing_ = new HexEditing(chip(), *hexView_, *history_, dialogs_, this);
-    editing_->addMenu(menuBar());
-    editing_->addStatusPanels(statusBar());
     editor_ = std::make_unique<ByteEditor>(chip(), *hexView_, dialogs_, *history_);
     registry_ = std::make_unique<SystemRegistry>();
     sysInfo_ = std::make_unique<SysInfoLauncher>(*registry_, dialogs_);

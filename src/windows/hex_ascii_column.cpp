@@ -1,10 +1,12 @@
 #include "windows/hex_ascii_column.h"
 
 #include <QFontDatabase>
+#include <QGlyphRun>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTableView>
+#include <bitset>
 
 #include "windows/hex_page_model.h"
 
@@ -17,6 +19,7 @@ HexAsciiColumn::HexAsciiColumn(const HexPageModel &model, const QTableView &grid
     setBackgroundRole(QPalette::Base);
     const QFontMetrics metrics(font());
     charWidth_ = metrics.horizontalAdvance(QLatin1Char('0'));
+    prepareGlyphs();
     margin_ = charWidth_;
     setFixedSize(2 * margin_ + HexPageModel::Columns * charWidth_, rowHeight_ * HexPageModel::Rows);
 }
@@ -45,47 +48,74 @@ int HexAsciiColumn::columnAt(int x) const {
     return qBound(0, (x - margin_) / charWidth_, HexPageModel::Columns - 1);
 }
 
+void HexAsciiColumn::prepareGlyphs() {
+    // The 256 characters' glyphs, found once: a page is then drawn as one or
+    // two runs of laid-out glyphs instead of being laid out as text.
+    raw_ = QRawFont::fromFont(font());
+    QString characters;
+    for (int byte = 0; byte < 256; ++byte)
+        characters += shown(quint8(byte));
+    const QList<quint32> glyphs = raw_.glyphIndexesForString(characters);
+    if (!raw_.isValid() || glyphs.size() != 256)
+        raw_ = QRawFont();
+    for (int byte = 0; byte < 256 && raw_.isValid(); ++byte)
+        glyphs_[size_t(byte)] = glyphs.at(byte);
+}
+
 void HexAsciiColumn::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    const QItemSelectionModel *selection = grid_.selectionModel();
-    const bool anySelected = selection && selection->hasSelection();
-    const QColor text = palette().color(QPalette::Text);
-    const QColor highlighted = palette().color(QPalette::HighlightedText);
-    const int baseline =
-        (rowHeight_ + painter.fontMetrics().ascent() - painter.fontMetrics().descent()) / 2;
-    // A row is drawn as two strings over each other, the plain characters
-    // and the selected ones, blanks in between: two texts a row instead of
-    // one a character.
+    // The selected cells of the page, read once from the grid's ranges.
+    std::bitset<HexPageModel::PageSize> selected;
+    if (const QItemSelectionModel *selection = grid_.selectionModel())
+        for (const QItemSelectionRange &range : selection->selection())
+            for (int r = range.top(); r <= range.bottom(); ++r)
+                for (int c = range.left(); c <= range.right(); ++c)
+                    selected.set(size_t(r * HexPageModel::Columns + c));
+
+    const qreal baseline = (rowHeight_ + raw_.ascent() - raw_.descent()) / 2;
+    QList<quint32> plainGlyphs, chosenGlyphs;
+    QList<QPointF> plainAt, chosenAt;
+    plainGlyphs.reserve(HexPageModel::PageSize);
+    plainAt.reserve(HexPageModel::PageSize);
+    QString plainText, chosenText;  // without a raw font
     for (int r = 0; r < model_.filledRows(); ++r) {
-        QString plain(HexPageModel::Columns, QLatin1Char(' '));
-        QString chosen;
         for (int c = 0; c < HexPageModel::Columns; ++c) {
             const qint32 at = model_.position(r, c);
             if (at < 0)
                 continue;
-            const QChar character = shown(quint8(model_.buffer()->at(at)));
-            if (anySelected && selection->isSelected(model_.index(r, c))) {
+            const auto byte = quint8(model_.buffer()->at(at));
+            const QPointF origin(margin_ + c * charWidth_, r * rowHeight_ + baseline);
+            const bool chosen = selected.test(size_t(r * HexPageModel::Columns + c));
+            if (chosen) {
                 painter.fillRect(cellRect(r, c), palette().brush(QPalette::Highlight));
-                if (chosen.isEmpty())
-                    chosen = QString(HexPageModel::Columns, QLatin1Char(' '));
-                chosen[c] = character;
-                continue;
-            }
-            if (!markColours_.isEmpty()) {
+            } else if (!markColours_.isEmpty()) {
                 const int mark = model_.markOf(at);
                 if (mark > 0 && mark <= markColours_.size())
                     painter.fillRect(cellRect(r, c), markColours_.at(mark - 1));
             }
-            plain[c] = character;
-        }
-        const QPointF origin(margin_, r * rowHeight_ + baseline);
-        painter.setPen(text);
-        painter.drawText(origin, plain);
-        if (!chosen.isEmpty()) {
-            painter.setPen(highlighted);
-            painter.drawText(origin, chosen);
+            if (!raw_.isValid()) {
+                painter.setPen(
+                    palette().color(chosen ? QPalette::HighlightedText : QPalette::Text));
+                painter.drawText(cellRect(r, c), Qt::AlignCenter, QString(shown(byte)));
+                continue;
+            }
+            (chosen ? chosenGlyphs : plainGlyphs) << glyphs_[byte];
+            (chosen ? chosenAt : plainAt) << origin;
         }
     }
+    const auto draw = [&](const QList<quint32> &glyphs, const QList<QPointF> &at,
+                          QPalette::ColorRole role) {
+        if (glyphs.isEmpty())
+            return;
+        QGlyphRun run;
+        run.setRawFont(raw_);
+        run.setGlyphIndexes(glyphs);
+        run.setPositions(at);
+        painter.setPen(palette().color(role));
+        painter.drawGlyphRun(QPointF(0, 0), run);
+    };
+    draw(plainGlyphs, plainAt, QPalette::Text);
+    draw(chosenGlyphs, chosenAt, QPalette::HighlightedText);
 }
 
 void HexAsciiColumn::mousePressEvent(QMouseEvent *event) {

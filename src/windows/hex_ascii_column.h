@@ -2,7 +2,9 @@
 
 #include <QColor>
 #include <QList>
+#include <QRawFont>
 #include <QWidget>
+#include <array>
 
 class HexPageModel;
 class QTableView;
@@ -40,6 +42,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    void prepareGlyphs();
     int rowAt(int y) const;
     int columnAt(int x) const;
 
@@ -49,4 +52,6 @@ private:
     int rowHeight_;
     int charWidth_;
     int margin_;
+    QRawFont raw_;
+    std::array<quint32, 256> glyphs_{};
 };

@@ -126,15 +126,19 @@ QMenu *HexEditing::addMenu(QMenuBar *bar) {
     return menu;
 }
 
-void HexEditing::addStatusPanels(QStatusBar *bar) {
-    cursorPanel_ = new QLabel(bar);
-    cursorPanel_->setObjectName(QStringLiteral("PanelCursor"));
+QLabel *HexEditing::addCursorNote(QWidget *parent) {
+    cursorPanel_ = new QLabel(parent);
+    cursorPanel_->setObjectName(QStringLiteral("lblCursor"));
+    showCursor();
+    return cursorPanel_;
+}
+
+void HexEditing::addStatusPanel(QStatusBar *bar) {
     unsavedPanel_ = new QLabel(bar);
     unsavedPanel_->setObjectName(QStringLiteral("PanelUnsaved"));
     unsavedPanel_->setStyleSheet(QStringLiteral("color: #c00000;"));
-    bar->insertPermanentWidget(1, cursorPanel_);
-    bar->insertPermanentWidget(2, unsavedPanel_);
-    showCursor();
+    // After panel 1, before the date and the time.
+    bar->insertPermanentWidget(1, unsavedPanel_);
     showUnsaved(buffer_.unsavedEdits());
 }
 
@@ -270,7 +274,7 @@ void HexEditing::searchFrom(qint32 from) {
     }
     cursor_->select(at + qint32(pattern_.size()) - 1, at);
     if (wrapped && cursorPanel_)
-        cursorPanel_->setText(Texts::FindWrapped + cursorPanel_->text());
+        cursorPanel_->setText(Texts::FindWrapped + QLatin1Char('\n') + cursorPanel_->text());
 }
 
 void HexEditing::showCursor() {
@@ -284,8 +288,8 @@ void HexEditing::showCursor() {
         cursorPanel_->setText(Texts::CursorAt + address(start));
     else
         cursorPanel_->setText(Texts::SelectedBegin + address(start) + Texts::SelectedTo +
-                              address(start + length - 1) + Texts::SelectedCount +
-                              QString::number(length) + Texts::Bytes + Texts::SelectedEnd);
+                              address(start + length - 1) + QLatin1Char('\n') +
+                              Texts::SelectedCount + QString::number(length) + Texts::Bytes);
 }
 
 void HexEditing::showUnsaved(bool unsaved) {

@@ -14,13 +14,14 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QStatusBar;
+class QWidget;
 
 // Editing the buffer as the common hex editors do, beside the byte edit:
 // typing into the grid, copy and paste as hexadecimal text, fill, go to an
 // address, find bytes or text, undo and redo. The commands sit in a menu of
 // their own after the window's menus, the grid's context menu offers the
-// ones for the selection, and two status panels show where the cursor is and
-// that the buffer holds unsaved changes. Every edit is a step of the
+// ones for the selection, a note shows where the cursor is and a status
+// panel that the buffer holds unsaved changes. Every edit is a step of the
 // history; none is made while a chip operation holds the buffer.
 class HexEditing : public QObject {
     Q_OBJECT
@@ -32,8 +33,11 @@ public:
 
     // "编辑(&E)", added to `bar` after the menus it has.
     QMenu *addMenu(QMenuBar *bar);
-    // The cursor's panel and the unsaved-changes panel, before the clock.
-    void addStatusPanels(QStatusBar *bar);
+    // A note of where the cursor is and what is selected, for the panel
+    // beside the grid.
+    QLabel *addCursorNote(QWidget *parent);
+    // The unsaved-changes panel, before the clock.
+    void addStatusPanel(QStatusBar *bar);
 
     HexCursor &cursor() { return *cursor_; }
 

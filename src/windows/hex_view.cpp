@@ -181,6 +181,7 @@ void HexView::addMarks(const ByteMarks *marks, const QColor &colour) {
     // Marks come and go in bulk: the page is redrawn, not the cells.
     connect(marks, &ByteMarks::changed, lstHex_->viewport(), qOverload<>(&QWidget::update));
     connect(marks, &ByteMarks::changed, ascii_, qOverload<>(&QWidget::update));
+    connect(marks, &ByteMarks::changedIn, this, &HexView::bytesChanged);
 }
 
 void HexView::bytesChanged(qint32 position, qint32 count) {
