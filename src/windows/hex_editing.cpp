@@ -61,8 +61,6 @@ HexEditing::HexEditing(ChipBuffer &buffer, HexView &view, BufferHistory &history
     connect(grid, &QWidget::customContextMenuRequested, this, &HexEditing::contextMenu);
 }
 
-HexEditing::~HexEditing() = default;
-
 QAction *HexEditing::makeAction(const char *name, const QString &caption) {
     auto *action = new QAction(caption, this);
     action->setObjectName(QLatin1String(name));

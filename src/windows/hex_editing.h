@@ -29,7 +29,6 @@ class HexEditing : public QObject {
 public:
     HexEditing(ChipBuffer &buffer, HexView &view, BufferHistory &history, Dialogs &dialogs,
                QObject *parent = nullptr);
-    ~HexEditing() override;
 
     // "编辑(&E)", added to `bar` after the menus it has.
     QMenu *addMenu(QMenuBar *bar);
