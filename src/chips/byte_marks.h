@@ -24,12 +24,37 @@ public:
     // A set for a buffer of `size` bytes with `marks` set (size bits).
     void assign(const QBitArray &marks);
     void mark(qint32 position, qint32 count);
+    // Sets the mark of each of `count` positions from `position` to what
+    // `marked(position)` says; one changedIn() if any mark moved, none if not.
+    template <class Marked>
+    void update(qint32 position, qint32 count, Marked marked);
     void clear();
 
 signals:
     void changed();
+    // Only marks among `count` positions from `position` changed.
+    void changedIn(qint32 position, qint32 count);
 
 private:
     QBitArray marks_;
     qint32 count_ = 0;
 };
+
+template <class Marked>
+void ByteMarks::update(qint32 position, qint32 count, Marked marked) {
+    if (position < 0 || count <= 0)
+        return;
+    bool moved = false;
+    for (qint32 i = position; i < position + count; ++i) {
+        const bool now = marked(i);
+        if (now == contains(i))
+            continue;
+        if (marks_.size() <= i)
+            marks_.resize(position + count);
+        marks_.setBit(i, now);
+        count_ += now ? 1 : -1;
+        moved = true;
+    }
+    if (moved)
+        emit changedIn(position, count);
+}

@@ -5,6 +5,7 @@ ChipBuffer::ChipBuffer(QObject *parent) : QObject(parent) {
         ModelCapacity[size_t(k)] = ChipCatalogue::model(k).capacity;
     bytes_ = QByteArray(ModelCapacity[0], '\xFF');
     blockCount_ = ChipCatalogue::blockCount(ModelCapacity[0]);
+    baseline_ = bytes_;
 }
 
 void ChipBuffer::selectModel(int code) {
@@ -12,13 +13,13 @@ void ChipBuffer::selectModel(int code) {
     code_ = code;
     blockCount_ = ChipCatalogue::blockCount(capacity);
     bytes_ = QByteArray(capacity, '\xFF');
-    setUnsavedEdits(false);
+    newBaseline();
     emit replaced();
 }
 
 void ChipBuffer::replace(const QByteArray &bytes) {
     bytes_ = bytes;
-    setUnsavedEdits(false);
+    newBaseline();
     emit replaced();
 }
 
@@ -30,8 +31,7 @@ bool ChipBuffer::setByte(qint32 position, quint8 value) {
     if (!mayEdit(position, 1))
         return false;
     bytes_[position] = char(value);
-    setUnsavedEdits(true);
-    emit bytesChanged(position, 1);
+    edited(position, 1);
     return true;
 }
 
@@ -39,8 +39,7 @@ bool ChipBuffer::setBytes(qint32 position, const QByteArray &bytes) {
     if (!mayEdit(position, qint32(bytes.size())))
         return false;
     bytes_.replace(position, bytes.size(), bytes);
-    setUnsavedEdits(true);
-    emit bytesChanged(position, qint32(bytes.size()));
+    edited(position, qint32(bytes.size()));
     return true;
 }
 
@@ -48,12 +47,25 @@ bool ChipBuffer::fill(qint32 position, qint32 count, quint8 value) {
     if (!mayEdit(position, count))
         return false;
     std::fill_n(bytes_.begin() + position, count, char(value));
-    setUnsavedEdits(true);
-    emit bytesChanged(position, count);
+    edited(position, count);
     return true;
 }
 
+void ChipBuffer::edited(qint32 position, qint32 count) {
+    const char *now = bytes_.constData();
+    const char *then = baseline_.constData();
+    changed_.update(position, count, [now, then](qint32 i) { return now[i] != then[i]; });
+    setUnsavedEdits(!changed_.isEmpty());
+    emit bytesChanged(position, count);
+}
+
 void ChipBuffer::markSaved() {
+    newBaseline();
+}
+
+void ChipBuffer::newBaseline() {
+    baseline_ = bytes_;
+    changed_.clear();
     setUnsavedEdits(false);
 }
 

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <array>
 
+#include "chips/byte_marks.h"
 #include "chips/chip_catalogue.h"
 
 // The one owner of DataBuffer, the chip image, and of the selected model.
@@ -41,8 +42,11 @@ public:
     bool setBytes(qint32 position, const QByteArray &bytes);
     bool fill(qint32 position, qint32 count, quint8 value);
 
-    // Edits that were neither saved nor written to the chip.
+    // Edits that were neither saved nor written to the chip: bytes that
+    // differ from the image last read, loaded, saved or written. An edit
+    // undone back to the old value is no longer one.
     bool unsavedEdits() const { return unsavedEdits_; }
+    const ByteMarks &changedBytes() const { return changed_; }
     // The buffer went to a file or into the chip as it is.
     void markSaved();
 
@@ -57,9 +61,15 @@ signals:
 
 private:
     bool mayEdit(qint32 position, qint32 count) const;
+    void edited(qint32 position, qint32 count);
+    void newBaseline();
     void setUnsavedEdits(bool unsaved);
 
     QByteArray bytes_;
+    // The image as last read, loaded, saved or written, and where the
+    // buffer differs from it.
+    QByteArray baseline_;
+    ByteMarks changed_;
     qint32 code_ = 0;
     qint32 blockCount_ = 0;
     bool unsavedEdits_ = false;

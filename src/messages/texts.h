@@ -118,6 +118,55 @@ inline const QString EditPromptLine2 = QStringLiteral("这个数据只能是0－
 inline const QString EditInvalid =
     QStringLiteral("您输入的数字无效！必须输入16进制数据，且不能超过 FFH ");
 
+// The hex view beyond the byte edit: the characters beside the grid, the
+// edit menu, its boxes and the status panels.
+inline const QString AsciiHeading = QStringLiteral("ASCII");
+inline const QString EditMenu = QStringLiteral("编辑(&E)");
+inline const QString UndoItem = QStringLiteral("撤销");
+inline const QString RedoItem = QStringLiteral("重做");
+inline const QString CopyItem = QStringLiteral("复制");
+inline const QString PasteItem = QStringLiteral("粘贴");
+inline const QString FillItem = QStringLiteral("填充数据");
+inline const QString SelectAllItem = QStringLiteral("全部选定");
+inline const QString GoToItem = QStringLiteral("转到地址");
+inline const QString FindItem = QStringLiteral("查找数据");
+inline const QString FindNextItem = QStringLiteral("查找下一个");
+// The steps of the edit history.
+inline const QString StepEdit = QStringLiteral("修改数据");
+inline const QString StepType = QStringLiteral("输入数据");
+inline const QString StepPaste = QStringLiteral("粘贴数据");
+inline const QString StepFill = QStringLiteral("填充数据");
+inline const QString PasteInvalid = QStringLiteral(
+    "剪贴板中的内容不是十六进制数据，不能粘贴！只能粘贴由0－9、A－F和空格组成的数据，如 0A 1B 2C ");
+inline const QString FillTitle = QStringLiteral("填充数据");
+inline const QString FillPrompt =
+    QStringLiteral("请输入一个十六进制数值，选中的数据将全部改为这个数值，数值不应超过FFH！！");
+inline const QString GoToTitle = QStringLiteral("转到地址");
+inline const QString GoToPrompt =
+    QStringLiteral("请输入要转到的十六进制地址，如 1F0、0x1F0 或 1F0H：");
+inline const QString GoToInvalid =
+    QStringLiteral("您输入的地址无效！必须输入16进制地址，如 1F0、0x1F0 或 1F0H ");
+inline const QString GoToBeyondBegin = QStringLiteral("您输入的地址超出了芯片容量！芯片容量为");
+inline const QString GoToBeyondMiddle = QStringLiteral("字节，地址只能是 000000H 到 ");
+inline const QString GoToBeyondEnd = QStringLiteral("！！");
+inline const QString FindTitle = QStringLiteral("查找数据");
+inline const QString FindPrompt =
+    QStringLiteral("请输入要查找的十六进制数据，如 0A 1B 2C；\r\n查找文本请加引号，如 \"ABC\"：");
+inline const QString FindInvalid = QStringLiteral(
+    "您输入的查找内容无效！十六进制数据每个字节为两位，如 0A 1B 2C，查找文本请加引号，如 \"ABC\" ");
+inline const QString NotFoundBegin = QStringLiteral("没有找到 ");
+inline const QString NotFoundEnd = QStringLiteral(" ！！");
+inline const QString FindWrapped = QStringLiteral("已查到末尾，从头继续查找。");
+inline const QString CursorAt = QStringLiteral("地址：");
+inline const QString SelectedBegin = QStringLiteral("选中：");
+inline const QString SelectedTo = QStringLiteral("－");
+inline const QString SelectedCount = QStringLiteral("共 ");
+inline const QString UnsavedChanges = QStringLiteral("数据已修改，尚未保存");
+inline const QString ChecksumHeading = QStringLiteral("校验和：");
+inline const QString Sum8Label = QStringLiteral("8位累加和：");
+inline const QString Sum16Label = QStringLiteral("16位累加和：");
+inline const QString Crc32Label = QStringLiteral("CRC-32：");
+
 // Files.
 inline const QString OpenTitle = QStringLiteral("打开数据文件");
 inline const QString SaveTitle = QStringLiteral("保存数据文件");

@@ -3,10 +3,11 @@
 #include "chips/chip_buffer.h"
 #include "messages/dialogs.h"
 #include "messages/texts.h"
+#include "windows/buffer_history.h"
 #include "windows/hex_view.h"
 
-ByteEditor::ByteEditor(ChipBuffer &buffer, HexView &view, Dialogs &dialogs)
-    : buffer_(buffer), view_(view), dialogs_(dialogs) {}
+ByteEditor::ByteEditor(ChipBuffer &buffer, HexView &view, Dialogs &dialogs, BufferHistory &history)
+    : buffer_(buffer), view_(view), dialogs_(dialogs), history_(history) {}
 
 QString ByteEditor::prompt() {
     return Texts::EditPromptLine1 + QStringLiteral("\r\n\r\n") + Texts::EditPromptLine2;
@@ -44,5 +45,5 @@ void ByteEditor::lstHex_DblClick() {
     // check the position again before writing.
     if (view_.itemPosition(item) != position)
         return;
-    buffer_.setByte(position, *value);
+    history_.setByte(position, *value);
 }

@@ -66,7 +66,7 @@ Form1::Form1(Dialogs &dialogs, SerialPort *port, const Timings &timings, QWidget
     controls_ = new OperationControls(
         online(), Text1, {Command6, Command7, Command8, Command9, Command10}, icoprate);
     progressDisplay_ = new ProgressDisplay(session_->progress(), ProgressBar1, Command3, Label4);
-    editor_ = std::make_unique<ByteEditor>(chip(), *hexView_, dialogs_);
+    editor_ = std::make_unique<ByteEditor>(chip(), *hexView_, dialogs_, *history_);
     // The bytes that differ from a file compared with the buffer.
     hexView_->addMarks(&files().differences(), QColor(255, 190, 120));
     registry_ = std::make_unique<SystemRegistry>();

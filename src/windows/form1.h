@@ -8,6 +8,7 @@
 #include "link/serial_port.h"
 #include "link/timings.h"
 
+class BufferHistory;
 class ByteEditor;
 class ChipBuffer;
 class ChipOperations;
@@ -15,6 +16,7 @@ class Dialogs;
 class ExitCommand;
 class FileCommands;
 class Form2;
+class HexEditing;
 class HexView;
 class ModelSelection;
 class OnlineState;
@@ -67,6 +69,8 @@ public:
     FileCommands &files();
     ExitCommand &exitCommand() { return *exit_; }
     HexView *hexView() const { return hexView_; }
+    HexEditing *hexEditing() const { return editing_; }
+    BufferHistory *history() const { return history_; }
     QString statusText() const;
 
     QTimer *Timer2 = nullptr;
@@ -82,6 +86,7 @@ protected:
 private:
     void buildUi();
     void buildMenus();
+    void buildToolsMenu();
     void buildToolButtons();
     void connectHandlers();
     void setStatusText(const QString &text);
@@ -138,6 +143,8 @@ private:
     ExitCommand *exit_ = nullptr;
     OperationControls *controls_ = nullptr;
     ProgressDisplay *progressDisplay_ = nullptr;
+    BufferHistory *history_ = nullptr;
+    HexEditing *editing_ = nullptr;
     std::unique_ptr<ByteEditor> editor_;
     std::unique_ptr<Registry> registry_;
     std::unique_ptr<SysInfoLauncher> sysInfo_;

@@ -24,7 +24,10 @@
 
 #include "chips/chip_catalogue.h"
 #include "messages/texts.h"
+#include "windows/buffer_history.h"
+#include "windows/checksum_panel.h"
 #include "windows/form1.h"
+#include "windows/hex_editing.h"
 #include "windows/hex_view.h"
 #include "windows/tool_icons.h"
 
@@ -132,8 +135,10 @@ void Form1::buildMenus() {
     addItem(help, "myhelp", QStringLiteral("程序帮助"), QKeySequence(Qt::Key_F1));
     addSeparator(help, "p6");
     addItem(help, "fabout", QStringLiteral("关于本软件"), QKeySequence(Qt::Key_F12));
+}
 
-    QMenu *tools = addMenu(bar, "ftools", QStringLiteral("工具(&T)"));
+void Form1::buildToolsMenu() {
+    QMenu *tools = addMenu(menuBar(), "ftools", QStringLiteral("工具(&T)"));
     addItem(tools, "fcompare", QStringLiteral("与文件比较..."), QKeySequence(Qt::Key_F10));
 }
 
@@ -268,6 +273,11 @@ void Form1::buildUi() {
     Picture1->setFrameShape(QFrame::Panel);
     Picture1->setFrameShadow(QFrame::Sunken);
     hexView_ = new HexView(chip(), Picture1);
+    // Editing beyond the byte edit; its menu follows the window's own.
+    history_ = new BufferHistory(chip(), this);
+    editing_ = new HexEditing(chip(), *hexView_, *history_, dialogs_, this);
+    editing_->addMenu(menuBar());
+    buildToolsMenu();
     auto *pictureLayout = new QVBoxLayout(Picture1);
     pictureLayout->addWidget(hexView_);
 
@@ -286,6 +296,10 @@ void Form1::buildUi() {
     Label5->setWordWrap(true);
     Label5->setStyleSheet(QStringLiteral("color: #a03000;"));
     notes->addWidget(Label5);
+    notes->addSpacing(16);
+    notes->addWidget(new ChecksumPanel(chip(), Shape2));
+    notes->addSpacing(8);
+    notes->addWidget(editing_->addCursorNote(Shape2));
     notes->addStretch();
     Label1 = new QLabel(Shape2);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -323,6 +337,7 @@ void Form1::buildUi() {
     StatusBar1->addWidget(portNotice_, 1);
     StatusBar1->addPermanentWidget(datePanel_);
     StatusBar1->addPermanentWidget(timePanel_);
+    editing_->addStatusPanel(StatusBar1);
     clock_ = new QTimer(this);
     clock_->setObjectName(QStringLiteral("clock"));
     clock_->setInterval(1000);

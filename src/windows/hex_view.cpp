@@ -15,6 +15,7 @@
 #include "chips/chip_buffer.h"
 #include "chips/chip_catalogue.h"
 #include "messages/texts.h"
+#include "windows/hex_ascii_column.h"
 #include "windows/hex_cell_delegate.h"
 
 namespace {
@@ -63,6 +64,11 @@ HexView::HexView(const ChipBuffer &buffer, QWidget *parent)
     lstHex_->viewport()->installEventFilter(this);
     connect(lstHex_, &QTableView::doubleClicked, this, [this] { emit lstHexDoubleClicked(); });
 
+    // The same page as characters, beside the grid.
+    ascii_ = new HexAsciiColumn(*model_, *lstHex_, CellHeight, this);
+    connect(lstHex_->selectionModel(), &QItemSelectionModel::selectionChanged, ascii_,
+            qOverload<>(&QWidget::update));
+
     scrPage_->setObjectName(QStringLiteral("scrPage"));
     scrPage_->setRange(0, 0);
     scrPage_->setSingleStep(1);
@@ -85,6 +91,12 @@ HexView::HexView(const ChipBuffer &buffer, QWidget *parent)
         headings->addWidget(label);
         Label3_ << label;
     }
+    auto *asciiHeading = new QLabel(Texts::AsciiHeading, this);
+    asciiHeading->setObjectName(QStringLiteral("lblAscii"));
+    asciiHeading->setFont(fixed);
+    asciiHeading->setAlignment(Qt::AlignCenter);
+    asciiHeading->setFixedWidth(ascii_->width());
+    headings->addWidget(asciiHeading);
     headings->addStretch();
 
     auto *addresses = new QVBoxLayout;
@@ -103,11 +115,12 @@ HexView::HexView(const ChipBuffer &buffer, QWidget *parent)
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(0);
     grid->setVerticalSpacing(2);
-    grid->addLayout(headings, 0, 0, 1, 3);
+    grid->addLayout(headings, 0, 0, 1, 4);
     grid->addLayout(addresses, 1, 0);
     grid->addWidget(lstHex_, 1, 1);
-    grid->addWidget(scrPage_, 1, 2);
-    grid->setColumnStretch(3, 1);
+    grid->addWidget(ascii_, 1, 2);
+    grid->addWidget(scrPage_, 1, 3);
+    grid->setColumnStretch(4, 1);
 
     model_->setBuffer(&buffer_.DataBuffer());
     connect(&buffer_, &ChipBuffer::replaced, this, &HexView::showpage);
@@ -119,6 +132,7 @@ QString HexView::FormatAddress(qint32 address) {
 }
 
 void HexView::showpage() {
+    emit pagesReset();
     scrPage_->setValue(0);
     const QByteArray *buffer = model_->buffer();
     const qint32 length = buffer ? static_cast<qint32>(buffer->size()) : 0;
@@ -136,6 +150,8 @@ void HexView::DrawPage() {
     // The 93C46 has half a page: eight rows.
     const bool eightRows = buffer_.ChipCode() == ChipCatalogue::Model93C46;
     model_->showPage(CurrentPage, eightRows ? HexPageModel::Rows / 2 : HexPageModel::Rows);
+    ascii_->update();
+    emit pageDrawn();
 }
 
 void HexView::scrPage_Change(int value) {
@@ -161,8 +177,11 @@ qint32 HexView::itemPosition(int item) const {
 void HexView::addMarks(const ByteMarks *marks, const QColor &colour) {
     model_->addMarks(marks);
     delegate_->addMarkColour(colour);
+    ascii_->addMarkColour(colour);
     // Marks come and go in bulk: the page is redrawn, not the cells.
     connect(marks, &ByteMarks::changed, lstHex_->viewport(), qOverload<>(&QWidget::update));
+    connect(marks, &ByteMarks::changed, ascii_, qOverload<>(&QWidget::update));
+    connect(marks, &ByteMarks::changedIn, this, &HexView::bytesChanged);
 }
 
 void HexView::bytesChanged(qint32 position, qint32 count) {
@@ -172,6 +191,7 @@ void HexView::bytesChanged(qint32 position, qint32 count) {
         return;
     model_->refreshBytes(first - CurrentPage * HexPageModel::PageSize,
                          last - CurrentPage * HexPageModel::PageSize);
+    ascii_->update();
 }
 
 bool HexView::eventFilter(QObject *watched, QEvent *event) {

@@ -6,6 +6,7 @@
 #include "windows/hex_page_model.h"
 
 class ByteMarks;
+class HexAsciiColumn;
 class HexCellDelegate;
 class ChipBuffer;
 class QLabel;
@@ -42,11 +43,16 @@ public:
     QTableView *lstHex() const { return lstHex_; }
     QScrollBar *scrPage() const { return scrPage_; }
     HexPageModel *model() const { return model_; }
+    HexAsciiColumn *asciiColumn() const { return ascii_; }
 
     qint32 CurrentPage = 0;
 
 signals:
     void lstHexDoubleClicked();
+    // showpage: new contents, back to page 0.
+    void pagesReset();
+    // CurrentPage was drawn afresh; the grid's selection is gone.
+    void pageDrawn();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -60,6 +66,7 @@ private:
     HexPageModel *model_;
     HexCellDelegate *delegate_;
     QTableView *lstHex_;
+    HexAsciiColumn *ascii_;
     QScrollBar *scrPage_;
     QList<QLabel *> lblAddr_;
     QList<QLabel *> Label3_;
