@@ -335,9 +335,9 @@ void Form1::buildUi() {
     portNotice_->setStyleSheet(QStringLiteral("color: #b00000;"));
     portNotice_->hide();
     StatusBar1->addWidget(portNotice_, 1);
+    editing_->addStatusPanel(StatusBar1);
     StatusBar1->addPermanentWidget(datePanel_);
     StatusBar1->addPermanentWidget(timePanel_);
-    editing_->addStatusPanel(StatusBar1);
     clock_ = new QTimer(this);
     clock_->setObjectName(QStringLiteral("clock"));
     clock_->setInterval(1000);

@@ -135,8 +135,8 @@ void HexEditing::addStatusPanel(QStatusBar *bar) {
     unsavedPanel_ = new QLabel(bar);
     unsavedPanel_->setObjectName(QStringLiteral("PanelUnsaved"));
     unsavedPanel_->setStyleSheet(QStringLiteral("color: #c00000;"));
-    // After panel 1, before the date and the time.
-    bar->insertPermanentWidget(1, unsavedPanel_);
+    // After panel 1; the window adds the date and the time after it.
+    bar->addPermanentWidget(unsavedPanel_);
     showUnsaved(buffer_.unsavedEdits());
 }
 
