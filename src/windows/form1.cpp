@@ -81,38 +81,6 @@ Form1::~Form1() {
     link().closePort();
 }
 
-ChipBuffer &Form1::chip() {
-    return session_->buffer();
-}
-
-ProgrammerLink &Form1::link() {
-    return session_->link();
-}
-
-OnlineState &Form1::online() {
-    return session_->online();
-}
-
-PortSearch &Form1::search() {
-    return session_->search();
-}
-
-OnlineSupervision &Form1::supervision() {
-    return session_->supervision();
-}
-
-ModelSelection &Form1::selection() {
-    return session_->selection();
-}
-
-ChipOperations &Form1::operations() {
-    return session_->operations();
-}
-
-FileCommands &Form1::files() {
-    return session_->files();
-}
-
 void Form1::connectHandlers() {
     // A tool button and its menu item run the same work; the item runs it
     // also while the button is disabled, as "硬件测试" does.

@@ -7,26 +7,17 @@
 
 #include "link/serial_port.h"
 #include "link/timings.h"
+#include "operations/session.h"
 
 class BufferHistory;
 class ByteEditor;
-class ChipBuffer;
-class ChipOperations;
 class Dialogs;
 class ExitCommand;
-class FileCommands;
 class Form2;
 class HexEditing;
 class HexView;
-class ModelSelection;
-class OnlineState;
-class OnlineSupervision;
 class OperationControls;
-class OperationProgress;
-class PortSearch;
-class ProgrammerLink;
 class ProgressDisplay;
-class Session;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -59,14 +50,14 @@ public:
 
     // The work, for the tests and the benchmark.
     Session &session() { return *session_; }
-    ChipBuffer &chip();
-    ProgrammerLink &link();
-    OnlineState &online();
-    PortSearch &search();
-    OnlineSupervision &supervision();
-    ModelSelection &selection();
-    ChipOperations &operations();
-    FileCommands &files();
+    ChipBuffer &chip() { return session_->buffer(); }
+    ProgrammerLink &link() { return session_->link(); }
+    OnlineState &online() { return session_->online(); }
+    PortSearch &search() { return session_->search(); }
+    OnlineSupervision &supervision() { return session_->supervision(); }
+    ModelSelection &selection() { return session_->selection(); }
+    ChipOperations &operations() { return session_->operations(); }
+    FileCommands &files() { return session_->files(); }
     ExitCommand &exitCommand() { return *exit_; }
     HexView *hexView() const { return hexView_; }
     HexEditing *hexEditing() const { return editing_; }

@@ -6,6 +6,12 @@ QString takeFirstOrEmpty(QStringList &list) {
 }
 }  // namespace
 
+void ScriptedDialogs::record(const Call &call) {
+    calls << call;
+    if (onCall)
+        onCall(call);
+}
+
 Dialogs::Answer ScriptedDialogs::message(const QString &text, const QString &title, Icon icon,
                                          Buttons buttons) {
     Call call;
@@ -14,9 +20,7 @@ Dialogs::Answer ScriptedDialogs::message(const QString &text, const QString &tit
     call.title = title;
     call.icon = icon;
     call.buttons = buttons;
-    calls << call;
-    if (onCall)
-        onCall(call);
+    record(call);
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
@@ -27,34 +31,17 @@ QString ScriptedDialogs::input(const QString &title, const QString &prompt) {
     call.kind = Kind::Input;
     call.text = prompt;
     call.title = title;
-    calls << call;
-    if (onCall)
-        onCall(call);
+    record(call);
     return takeFirstOrEmpty(inputs);
 }
 
 QString ScriptedDialogs::openFile(const QString &title, const QString &filter) {
-    Call call;
-    call.kind = Kind::OpenFile;
-    call.title = title;
-    call.filter = filter;
-    calls << call;
-    if (onCall)
-        onCall(call);
-    return takeFirstOrEmpty(fileNames);
+    return choose(Kind::OpenFile, title, filter, QString(), SaveOptions()).path;
 }
 
 QString ScriptedDialogs::saveFile(const QString &title, const QString &filter,
                                   const SaveOptions &options) {
-    Call call;
-    call.kind = Kind::SaveFile;
-    call.title = title;
-    call.filter = filter;
-    call.options = options;
-    calls << call;
-    if (onCall)
-        onCall(call);
-    return takeFirstOrEmpty(fileNames);
+    return choose(Kind::SaveFile, title, filter, QString(), options).path;
 }
 
 Dialogs::FileChoice ScriptedDialogs::openFileAs(const QString &title, const QString &filter,
@@ -77,9 +64,7 @@ Dialogs::FileChoice ScriptedDialogs::choose(Kind kind, const QString &title, con
     call.filter = filter;
     call.moreEntries = moreEntries;
     call.options = options;
-    calls << call;
-    if (onCall)
-        onCall(call);
+    record(call);
     const QString entry = takeFirstOrEmpty(filterEntries);
     return {takeFirstOrEmpty(fileNames),
             entry.isEmpty() ? filter.section(QLatin1Char('|'), 0, 0) : entry};

@@ -53,6 +53,7 @@ public:
     void clear() { calls.clear(); }
 
 private:
+    void record(const Call &call);
     FileChoice choose(Kind kind, const QString &title, const QString &filter,
                       const QString &moreEntries, const SaveOptions &options);
 };
