@@ -68,6 +68,18 @@ void CoreTest::wholeWriteAndReadWithoutAWindow() {
     QCOMPARE(session.operations().NotBlankPosition, 8190);
     QCOMPARE(session.operations().NotBlankValue, quint8(0x3C));
     QCOMPARE(session.buffer().DataBuffer(), image);
+    // A stop ends the read after block 100, buffer untouched; the next read runs whole.
+    const QMetaObject::Connection stopAt =
+        QObject::connect(&session.progress(), &OperationProgress::advanced, [&session] {
+            if (session.operations().BlockIndex == 100)
+                session.operations().stopAfterBlock();
+        });
+    QCOMPARE(session.operations().read(), ChipOperations::Outcome::Stopped);
+    QObject::disconnect(stopAt);
+    QCOMPARE(session.operations().BlockIndex, 100);
+    QCOMPARE(session.buffer().DataBuffer(), image);
+    QCOMPARE(session.operations().read(), ChipOperations::Outcome::Done);
+    QCOMPARE(session.buffer().DataBuffer(), box.chip(M24C64));
     box.stopAnsweringAfter(3);
     QCOMPARE(session.operations().read(), ChipOperations::Outcome::NoAnswer);
     QVERIFY(!session.online().isOnline());

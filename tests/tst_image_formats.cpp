@@ -281,7 +281,8 @@ void ImageFormatsTest::faultsNameTheirLine() {
     QCOMPARE(loaded.status, status);
     QCOMPARE(loaded.line, line);
     QVERIFY(loaded.buffer.isEmpty());
-    QCOMPARE(ImageFormats::failureText(path, loaded), QStringLiteral("文件 ") + path + warning);
+    QCOMPARE(ImageFormats::failureText(path, loaded.status, loaded.line),
+             QStringLiteral("文件 ") + path + warning);
 }
 
 void ImageFormatsTest::addressesAndGaps_data() {

@@ -16,14 +16,10 @@ public:
     bool contains(qint32 position) const {
         return position >= 0 && position < marks_.size() && marks_.testBit(position);
     }
-    qint32 count() const { return count_; }
     bool isEmpty() const { return count_ == 0; }
-    // The first marked position, or -1.
-    qint32 first() const;
 
     // A set for a buffer of `size` bytes with `marks` set (size bits).
     void assign(const QBitArray &marks);
-    void mark(qint32 position, qint32 count);
     // Sets the mark of each of `count` positions from `position` to what
     // `marked(position)` says; one changedIn() if any mark moved, none if not.
     template <class Marked>

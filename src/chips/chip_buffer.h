@@ -37,7 +37,9 @@ public:
     // New contents of the same size, from the chip or a file: no edits left.
     void replace(const QByteArray &bytes);
 
-    // Edits; refused (false) while locked or outside the buffer.
+    // Edits; refused (false) while locked or outside the buffer, as mayEdit
+    // tells beforehand.
+    bool mayEdit(qint32 position, qint32 count) const;
     bool setByte(qint32 position, quint8 value);
     bool setBytes(qint32 position, const QByteArray &bytes);
     bool fill(qint32 position, qint32 count, quint8 value);
@@ -60,7 +62,6 @@ signals:
     void unsavedEditsChanged(bool unsaved);
 
 private:
-    bool mayEdit(qint32 position, qint32 count) const;
     void edited(qint32 position, qint32 count);
     void newBaseline();
     void setUnsavedEdits(bool unsaved);

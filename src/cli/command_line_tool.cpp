@@ -150,7 +150,7 @@ int CommandLineTool::loadImage(Console &console, const Request &request, QByteAr
         console.error(
             CliTexts::TooLarge.arg(request.file, ChipCatalogue::name(request.model)).arg(capacity));
     else
-        console.error(ImageFormats::failureText(request.file, loaded));
+        console.error(ImageFormats::failureText(request.file, loaded.status, loaded.line));
     return BadUsage;
 }
 

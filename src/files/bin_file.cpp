@@ -7,21 +7,22 @@
 
 namespace BinFile {
 
-LoadResult load(const QString &path, qint32 capacity) {
+LoadResult load(const QString &path, qint32 capacity, bool keepHead) {
     LoadResult result;
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile())
         return result;
     result.length = info.size();
-    if (result.length > capacity) {
+    if (result.length > capacity && !keepHead) {
         result.status = LoadStatus::TooLarge;
         return result;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return result;
-    QByteArray bytes = file.read(result.length);
-    if (bytes.size() != result.length)
+    const qint64 wanted = qMin<qint64>(result.length, capacity);
+    QByteArray bytes = file.read(wanted);
+    if (bytes.size() != wanted)
         return result;
     bytes.append(QByteArray(capacity - bytes.size(), '\xFF'));
     result.buffer = bytes;

@@ -14,8 +14,10 @@ struct LoadResult {
     qint64 length = 0;  // the file's length
 };
 
-// Reads a file of at most `capacity` bytes, filling the rest with FFH.
-LoadResult load(const QString &path, qint32 capacity);
+// Reads a file of at most `capacity` bytes, filling the rest with FFH. A
+// longer file is TooLarge, or with `keepHead` gives its first `capacity`
+// bytes (its length still its own).
+LoadResult load(const QString &path, qint32 capacity, bool keepHead = false);
 
 // Replaces the file with exactly `data`, or leaves it untouched and says so.
 bool save(const QString &path, const QByteArray &data);

@@ -36,7 +36,7 @@ void FileCommands::open() {
     const ImageFormats::LoadResult loaded =
         ImageFormats::load(path, buffer_.capacityOf(buffer_.ChipCode()), format);
     if (loaded.status != ImageFormats::LoadStatus::Loaded) {
-        dialogs_.warning(ImageFormats::failureText(path, loaded));
+        dialogs_.warning(ImageFormats::failureText(path, loaded.status, loaded.line));
         return;
     }
     buffer_.replace(loaded.buffer);
@@ -91,10 +91,7 @@ std::optional<ImageCompare::Result> FileCommands::compare() {
     if (!result.loaded()) {
         // Marks of an earlier file would pass for this one's.
         differences_.clear();
-        ImageFormats::LoadResult failed;
-        failed.status = result.status;
-        failed.line = result.line;
-        dialogs_.warning(ImageFormats::failureText(choice.path, failed));
+        dialogs_.warning(ImageFormats::failureText(choice.path, result.status, result.line));
         return result;
     }
     // Marked before the box, so that the view behind it shows them.

@@ -190,22 +190,6 @@ QByteArray sRecords(const QByteArray &data, int addressBytes) {
     return text;
 }
 
-// A raw image whose tail past the capacity is left out.
-LoadResult loadCut(const QString &path, qint32 capacity) {
-    const QFileInfo info(path);
-    QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-        return failure(LoadStatus::Unreadable, 0);
-    LoadResult result;
-    result.buffer = file.read(capacity);
-    if (file.error() != QFileDevice::NoError)
-        return failure(LoadStatus::Unreadable, 0);
-    result.buffer.append(QByteArray(capacity - result.buffer.size(), '\xFF'));
-    result.status = LoadStatus::Loaded;
-    result.dataBytes = result.end = info.size();
-    return result;
-}
-
 }  // namespace
 
 Format formatForName(const QString &fileName) {
@@ -228,10 +212,8 @@ Format formatForFilter(const QString &entry) {
 }
 
 LoadResult load(const QString &path, qint32 capacity, Format format, Beyond beyond) {
-    if (format == Format::Binary && beyond == Beyond::Cut)
-        return loadCut(path, capacity);
     if (format == Format::Binary) {
-        const BinFile::LoadResult raw = BinFile::load(path, capacity);
+        const BinFile::LoadResult raw = BinFile::load(path, capacity, beyond == Beyond::Cut);
         LoadResult result;
         switch (raw.status) {
             case BinFile::LoadStatus::Loaded:
@@ -271,12 +253,12 @@ LoadResult load(const QString &path, qint32 capacity, Format format, Beyond beyo
     return result;
 }
 
-QString failureText(const QString &path, const LoadResult &result) {
+QString failureText(const QString &path, LoadStatus status, int line) {
     const QString file = FormatTexts::FileBegin + path;
-    const QString place = result.line > 0 ? FormatTexts::LineBegin + QString::number(result.line) +
-                                                FormatTexts::LineEnd
-                                          : FormatTexts::NoLine;
-    switch (result.status) {
+    const QString place =
+        line > 0 ? FormatTexts::LineBegin + QString::number(line) + FormatTexts::LineEnd
+                 : FormatTexts::NoLine;
+    switch (status) {
         case LoadStatus::Loaded:
             break;
         case LoadStatus::Unreadable:

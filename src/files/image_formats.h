@@ -43,8 +43,8 @@ enum class Beyond {
 LoadResult load(const QString &path, qint32 capacity, Format format,
                 Beyond beyond = Beyond::Refuse);
 
-// The warning for a failed load, naming the file and the offending line.
-QString failureText(const QString &path, const LoadResult &result);
+// The warning for a failed load, naming the file and the offending line (0: none).
+QString failureText(const QString &path, LoadStatus status, int line);
 
 // Replaces the file with the whole of `data`, 16 bytes a record, or leaves it
 // untouched and says so. S-records use S1/S9, or S2/S8 for a .s28 name and

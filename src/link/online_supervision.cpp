@@ -20,8 +20,7 @@ OnlineSupervision::OnlineSupervision(ProgrammerLink &link, OnlineState &online, 
 
 void OnlineSupervision::opfailed() {
     dialogs_.warning(Texts::FailureHint);
-    online_.gooffline();
-    search_.PortFound = false;
+    search_.lose();
     search_.hideNotice();
 }
 
@@ -30,8 +29,7 @@ void OnlineSupervision::test() {
     if (!link_.mayStart(ProgrammerLink::Use::Search))
         return;
     emit testStarted();
-    online_.gooffline();
-    search_.PortFound = false;
+    search_.lose();
     emit testEnabled(false);
     search_.findport();
 }
@@ -60,8 +58,7 @@ void OnlineSupervision::check() {
         link_.setCommand(Protocol::ConnectionTest);
         if (!link_.sendandread() && !link_.QuitRequested) {
             link_.closePort();
-            online_.gooffline();
-            search_.PortFound = false;
+            search_.lose();
             dialogs_.warning(Texts::CommunicationFault);
         }
     }

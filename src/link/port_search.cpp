@@ -9,9 +9,13 @@
 PortSearch::PortSearch(ProgrammerLink &link, OnlineState &online, QObject *parent)
     : QObject(parent), link_(link), online_(online) {}
 
-void PortSearch::showNotFound() {
+void PortSearch::lose() {
     online_.gooffline();
     PortFound = false;
+}
+
+void PortSearch::showNotFound() {
+    lose();
     hideNotice();
 }
 
@@ -66,13 +70,12 @@ void PortSearch::testport() {
         return;
     }
     link_.setCommand(Protocol::ConnectionTest);
-    if (link_.sendandread() && link_.replyCode() == Protocol::ConnectionOk) {
-        online_.goonline();
-        PortFound = true;
-    } else {
+    if (!link_.sendandread() || link_.replyCode() != Protocol::ConnectionOk) {
         link_.closePort();
-        online_.gooffline();
-        PortFound = false;
+        showNotFound();
+        return;
     }
+    online_.goonline();
+    PortFound = true;
     hideNotice();
 }

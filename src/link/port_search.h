@@ -20,6 +20,8 @@ public:
 
     void findport();
     void testport();
+    // The box is gone: offline, and no port where it answers.
+    void lose();
     // Hides the notice of a test (the search's or a failed operation's end).
     void hideNotice() { emit testNotice(false); }
 

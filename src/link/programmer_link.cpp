@@ -94,8 +94,7 @@ bool ProgrammerLink::sendandread() {
         return false;
     if (state_ == State::Receiving) {
         // Bytes nobody asked for: the flush below drops them.
-        receiveTimer_->stop();
-        port_->setReceiveThreshold(1);
+        stopReceiving();
         state_ = State::Idle;
     }
 
@@ -125,8 +124,7 @@ bool ProgrammerLink::sendandread() {
     replyTimer_->stop();
     if (QuitRequested) {
         closePort();
-        receiveTimer_->stop();
-        port_->setReceiveThreshold(1);
+        stopReceiving();
         state_ = State::Idle;
         return false;
     }
@@ -156,8 +154,7 @@ void ProgrammerLink::takeBytes() {
             ReplyFrame[i] = static_cast<char>(port_->takeByte());
         ReplyArrived = true;
         ReplyValid = true;
-        receiveTimer_->stop();
-        port_->setReceiveThreshold(1);
+        stopReceiving();
         const bool asked = state_ == State::WaitingForReply || state_ == State::ReceivingReply;
         setState(asked ? State::Settled : State::Idle);
         return;
@@ -173,9 +170,13 @@ void ProgrammerLink::takeBytes() {
     }
 }
 
-void ProgrammerLink::receiveFailed() {
+void ProgrammerLink::stopReceiving() {
     receiveTimer_->stop();
     port_->setReceiveThreshold(1);
+}
+
+void ProgrammerLink::receiveFailed() {
+    stopReceiving();
     if (state_ == State::ReceivingReply)
         setState(ReplyTimedOut ? State::Settled : State::WaitingForReply);
     else

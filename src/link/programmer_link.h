@@ -104,6 +104,9 @@ private:
     void onPortNotification(int code);
     // Bytes are waiting: take a whole reply, or start or go on waiting for one.
     void takeBytes();
+    // No more of a reply is awaited: its time-out stops, and the port tells
+    // of the next byte again.
+    void stopReceiving();
     // The rest of a started reply did not come (time-out or closed port).
     void receiveFailed();
     void setState(State state);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 // Every message box, input box and file dialog of the program goes through
 // this interface. The real one shows Qt's dialogs; the tests' one records each
@@ -54,4 +55,19 @@ public:
     void warning(const QString &text);      // "警告信息", exclamation, OK
     void information(const QString &text);  // "操作成功", information, OK
     bool confirm(const QString &text);      // "警告信息", question, Yes/No
+
+    // An input box whose answer `parse` reads (into a std::optional): nothing
+    // when the user gives nothing (cancel, blanks); what `parse` refuses is
+    // warned of with `invalid` and gives nothing either.
+    template <class Parse>
+    auto ask(const QString &title, const QString &prompt, const QString &invalid, Parse parse)
+        -> decltype(parse(QString())) {
+        const QString text = input(title, prompt);
+        if (text.trimmed().isEmpty())
+            return std::nullopt;
+        auto value = parse(text);
+        if (!value)
+            warning(invalid);
+        return value;
+    }
 };

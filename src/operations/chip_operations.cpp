@@ -1,5 +1,7 @@
 #include "operations/chip_operations.h"
 
+#include <utility>
+
 #include "chips/chip_buffer.h"
 #include "chips/chip_catalogue.h"
 #include "link/online_state.h"
@@ -171,7 +173,8 @@ ChipOperations::Recipe ChipOperations::verifyRecipe() {
 // --- The shared sequence --------------------------------------------------
 
 ChipOperations::Outcome ChipOperations::run(const Recipe &recipe) {
-    if (stopRequested_)
+    // A stop ends one operation, not every one after it.
+    if (std::exchange(stopRequested_, false))
         return Outcome::Stopped;
     OperationScope running(buffer_, link_);
     link_.port().clearBuffers();
@@ -208,6 +211,7 @@ ChipOperations::Outcome ChipOperations::run(const Recipe &recipe) {
         ++BlockIndex;
         progress_.blockDone(BlockIndex - 1, buffer_.BlockCount());
         if (stopRequested_ && BlockIndex <= buffer_.BlockCount()) {
+            stopRequested_ = false;
             finish();
             return Outcome::Stopped;
         }

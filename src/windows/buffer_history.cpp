@@ -50,8 +50,7 @@ BufferHistory::BufferHistory(ChipBuffer &buffer, QObject *parent)
 }
 
 bool BufferHistory::push(Edit *edit) {
-    const qint32 end = edit->position() + edit->count();
-    if (buffer_.locked() || edit->position() < 0 || edit->count() == 0 || end > buffer_.size()) {
+    if (edit->count() == 0 || !buffer_.mayEdit(edit->position(), edit->count())) {
         delete edit;
         return false;
     }

@@ -33,14 +33,10 @@ void ByteEditor::lstHex_DblClick() {
     if (position < 0)
         return;
 
-    const QString text = dialogs_.input(Texts::EditTitle, prompt());
-    if (text.trimmed().isEmpty())
+    const std::optional<quint8> value =
+        dialogs_.ask(Texts::EditTitle, prompt(), Texts::EditInvalid, &ByteEditor::parseHexByte);
+    if (!value)
         return;
-    const std::optional<quint8> value = parseHexByte(text);
-    if (!value) {
-        dialogs_.warning(Texts::EditInvalid);
-        return;
-    }
     // The box was modal, but a model change may have come in through a timer:
     // check the position again before writing.
     if (view_.itemPosition(item) != position)

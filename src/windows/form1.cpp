@@ -197,8 +197,7 @@ void Form1::Form_Load() {
         search().findport();
     } else {
         Command11->setEnabled(true);
-        online().gooffline();
-        search().PortFound = false;
+        search().lose();
         Text2->hide();
     }
 }

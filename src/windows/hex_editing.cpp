@@ -106,8 +106,8 @@ QMenu *HexEditing::addMenu(QMenuBar *bar) {
     redo->setEnabled(false);
     connect(&history_.stack(), &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
     connect(&history_.stack(), &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
-    connect(undo, &QAction::triggered, this, &HexEditing::undo);
-    connect(redo, &QAction::triggered, this, &HexEditing::redo);
+    connect(undo, &QAction::triggered, &history_, &BufferHistory::undo);
+    connect(redo, &QAction::triggered, &history_, &BufferHistory::redo);
     connect(copy, &QAction::triggered, this, &HexEditing::copy);
     connect(paste, &QAction::triggered, this, &HexEditing::paste);
     connect(fill, &QAction::triggered, this, &HexEditing::fill);
@@ -171,14 +171,6 @@ void HexEditing::typeDigit(int value) {
     typing_ = false;
 }
 
-void HexEditing::undo() {
-    history_.undo();
-}
-
-void HexEditing::redo() {
-    history_.redo();
-}
-
 void HexEditing::copy() {
     if (cursor_->position() < 0)
         return;
@@ -205,14 +197,10 @@ void HexEditing::paste() {
 void HexEditing::fill() {
     if (cursor_->position() < 0 || buffer_.locked())
         return;
-    const QString text = dialogs_.input(Texts::FillTitle, Texts::FillPrompt);
-    if (text.trimmed().isEmpty())
+    const std::optional<quint8> value = dialogs_.ask(Texts::FillTitle, Texts::FillPrompt,
+                                                     Texts::EditInvalid, &ByteEditor::parseHexByte);
+    if (!value)
         return;
-    const std::optional<quint8> value = ByteEditor::parseHexByte(text);
-    if (!value) {
-        dialogs_.warning(Texts::EditInvalid);
-        return;
-    }
     if (history_.fill(cursor_->selectionStart(), cursor_->selectionLength(), *value))
         cursor_->select(cursor_->anchor(), cursor_->position());
 }
@@ -222,14 +210,10 @@ void HexEditing::selectAll() {
 }
 
 void HexEditing::goTo() {
-    const QString text = dialogs_.input(Texts::GoToTitle, Texts::GoToPrompt);
-    if (text.trimmed().isEmpty())
+    const std::optional<qint64> target =
+        dialogs_.ask(Texts::GoToTitle, Texts::GoToPrompt, Texts::GoToInvalid, &HexText::toAddress);
+    if (!target)
         return;
-    const std::optional<qint64> target = HexText::toAddress(text);
-    if (!target) {
-        dialogs_.warning(Texts::GoToInvalid);
-        return;
-    }
     if (*target >= buffer_.size()) {
         dialogs_.warning(Texts::GoToBeyondBegin + QString::number(buffer_.size()) +
                          Texts::GoToBeyondMiddle + address(buffer_.size() - 1) +
@@ -240,16 +224,16 @@ void HexEditing::goTo() {
 }
 
 void HexEditing::find() {
-    const QString text = dialogs_.input(Texts::FindTitle, Texts::FindPrompt);
-    if (text.trimmed().isEmpty())
+    QString typed;
+    const std::optional<HexText::Pattern> pattern = dialogs_.ask(
+        Texts::FindTitle, Texts::FindPrompt, Texts::FindInvalid, [&typed](const QString &text) {
+            typed = text.trimmed();
+            return HexText::toPattern(text);
+        });
+    if (!pattern)
         return;
-    const std::optional<HexText::Pattern> pattern = HexText::toPattern(text);
-    if (!pattern) {
-        dialogs_.warning(Texts::FindInvalid);
-        return;
-    }
     pattern_ = pattern->bytes;
-    query_ = text.trimmed();
+    query_ = typed;
     searchFrom(cursor_->position() >= 0 ? cursor_->position()
                                         : view_.CurrentPage * HexPageModel::PageSize);
 }

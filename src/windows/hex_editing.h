@@ -40,8 +40,6 @@ public:
 
     HexCursor &cursor() { return *cursor_; }
 
-    void undo();
-    void redo();
     void copy();
     void paste();
     void fill();
