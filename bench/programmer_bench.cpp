@@ -42,7 +42,7 @@
 #include "support/scripted_dialogs.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
-#include "windows/hex_view.h"
+#include "hexview/hex_view.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "messages/texts.h"
 #include "support/form_rig.h"
 #include "support/test_files.h"
-#include "windows/hex_view.h"
+#include "hexview/hex_view.h"
 
 namespace {
 

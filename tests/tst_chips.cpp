@@ -13,7 +13,7 @@
 
 #include "support/form_rig.h"
 #include "support/test_files.h"
-#include "windows/hex_view.h"
+#include "hexview/hex_view.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "files/bin_file.h"
 #include "support/form_rig.h"
 #include "support/test_files.h"
-#include "windows/hex_view.h"
+#include "hexview/hex_view.h"
 
 namespace {
 

@@ -21,11 +21,11 @@
 #include "messages/texts.h"
 #include "support/form_rig.h"
 #include "support/test_files.h"
-#include "windows/buffer_history.h"
-#include "windows/hex_ascii_column.h"
-#include "windows/hex_cursor.h"
-#include "windows/hex_editing.h"
-#include "windows/hex_view.h"
+#include "hexview/buffer_history.h"
+#include "hexview/hex_ascii_column.h"
+#include "hexview/hex_cursor.h"
+#include "hexview/hex_editing.h"
+#include "hexview/hex_view.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "messages/format_texts.h"
 #include "support/form_rig.h"
 #include "support/test_files.h"
-#include "windows/hex_view.h"
+#include "hexview/hex_view.h"
 #include "windows/qt_dialogs.h"
 
 namespace {

@@ -18,7 +18,7 @@
 #include <algorithm>
 
 #include "support/form_rig.h"
-#include "windows/hex_view.h"
+#include "hexview/hex_view.h"
 
 namespace {
 

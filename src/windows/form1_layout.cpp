@@ -24,11 +24,11 @@
 
 #include "chips/chip_catalogue.h"
 #include "messages/texts.h"
-#include "windows/buffer_history.h"
-#include "windows/checksum_panel.h"
+#include "hexview/buffer_history.h"
+#include "hexview/checksum_panel.h"
 #include "windows/form1.h"
-#include "windows/hex_editing.h"
-#include "windows/hex_view.h"
+#include "hexview/hex_editing.h"
+#include "hexview/hex_view.h"
 #include "windows/tool_icons.h"
 
 namespace {

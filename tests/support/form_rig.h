@@ -23,7 +23,7 @@
 #include "windows/exit_command.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
-#include "windows/hex_view.h"
+#include "hexview/hex_view.h"
 
 // A main window wired through the in-memory port to the virtual box, with
 // scripted dialogs and timers shrunk from seconds to milliseconds.

@@ -1,4 +1,4 @@
-#include "windows/hex_cursor.h"
+#include "hexview/hex_cursor.h"
 
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -7,8 +7,8 @@
 #include <QTableView>
 
 #include "chips/chip_buffer.h"
-#include "windows/hex_ascii_column.h"
-#include "windows/hex_view.h"
+#include "hexview/hex_ascii_column.h"
+#include "hexview/hex_view.h"
 
 namespace {
 

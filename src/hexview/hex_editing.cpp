@@ -1,4 +1,4 @@
-#include "windows/hex_editing.h"
+#include "hexview/hex_editing.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -14,10 +14,10 @@
 #include "chips/hex_text.h"
 #include "messages/dialogs.h"
 #include "messages/texts.h"
-#include "windows/buffer_history.h"
-#include "windows/byte_editor.h"
-#include "windows/hex_cursor.h"
-#include "windows/hex_view.h"
+#include "hexview/buffer_history.h"
+#include "hexview/byte_editor.h"
+#include "hexview/hex_cursor.h"
+#include "hexview/hex_view.h"
 
 namespace {
 

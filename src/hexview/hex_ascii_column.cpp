@@ -1,4 +1,4 @@
-#include "windows/hex_ascii_column.h"
+#include "hexview/hex_ascii_column.h"
 
 #include <QFontDatabase>
 #include <QGlyphRun>
@@ -8,7 +8,7 @@
 #include <QTableView>
 #include <bitset>
 
-#include "windows/hex_page_model.h"
+#include "hexview/hex_page_model.h"
 
 HexAsciiColumn::HexAsciiColumn(const HexPageModel &model, const QTableView &grid, int rowHeight,
                                QWidget *parent)

@@ -1,4 +1,4 @@
-#include "windows/buffer_history.h"
+#include "hexview/buffer_history.h"
 
 #include "chips/chip_buffer.h"
 #include "messages/texts.h"

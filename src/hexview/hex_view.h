@@ -3,7 +3,7 @@
 #include <QList>
 #include <QWidget>
 
-#include "windows/hex_page_model.h"
+#include "hexview/hex_page_model.h"
 
 class ByteMarks;
 class HexAsciiColumn;

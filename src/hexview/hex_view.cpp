@@ -1,4 +1,4 @@
-#include "windows/hex_view.h"
+#include "hexview/hex_view.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -15,8 +15,8 @@
 #include "chips/chip_buffer.h"
 #include "chips/chip_catalogue.h"
 #include "messages/texts.h"
-#include "windows/hex_ascii_column.h"
-#include "windows/hex_cell_delegate.h"
+#include "hexview/hex_ascii_column.h"
+#include "hexview/hex_cell_delegate.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "windows/hex_page_model.h"
+#include "hexview/hex_page_model.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
-#include "windows/hex_cell_delegate.h"
+#include "hexview/hex_cell_delegate.h"
 
 #include <QPainter>
 
-#include "windows/hex_page_model.h"
+#include "hexview/hex_page_model.h"
 
 void HexCellDelegate::prepare(const QFont &font) const {
     if (prepared_ && font == font_)

@@ -1,4 +1,4 @@
-#include "windows/checksum_panel.h"
+#include "hexview/checksum_panel.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>
