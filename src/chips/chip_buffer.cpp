@@ -75,3 +75,10 @@ void ChipBuffer::setUnsavedEdits(bool unsaved) {
     unsavedEdits_ = unsaved;
     emit unsavedEditsChanged(unsaved);
 }
+
+void ChipBuffer::addLock(int step) {
+    locks_ += step;
+    // Told only when the outermost lock comes or goes.
+    if (locks_ == (step > 0 ? 1 : 0))
+        emit lockChanged(locks_ > 0);
+}

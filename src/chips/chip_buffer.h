@@ -25,6 +25,7 @@ public:
     const QByteArray &DataBuffer() const { return bytes_; }
     qint32 size() const { return qint32(bytes_.size()); }
     quint8 at(qint32 position) const { return quint8(bytes_.at(position)); }
+    bool isAllFf() const { return bytes_.count('\xFF') == bytes_.size(); }
     qint32 ChipCode() const { return code_; }
     qint32 BlockCount() const { return blockCount_; }
 
@@ -60,8 +61,12 @@ signals:
     // `count` bytes from `position` were edited.
     void bytesChanged(qint32 position, qint32 count);
     void unsavedEditsChanged(bool unsaved);
+    // A chip operation took the buffer (true) or gave it back (false).
+    void lockChanged(bool locked);
 
 private:
+    void addLock(int step);
+
     void edited(qint32 position, qint32 count);
     void newBaseline();
     void setUnsavedEdits(bool unsaved);
@@ -80,8 +85,8 @@ private:
 // Locks the buffer for as long as it lives; locks nest.
 class ChipBuffer::Lock {
 public:
-    explicit Lock(ChipBuffer &buffer) : buffer_(buffer) { ++buffer_.locks_; }
-    ~Lock() { --buffer_.locks_; }
+    explicit Lock(ChipBuffer &buffer) : buffer_(buffer) { buffer_.addLock(1); }
+    ~Lock() { buffer_.addLock(-1); }
     Lock(const Lock &) = delete;
     Lock &operator=(const Lock &) = delete;
 

@@ -84,7 +84,7 @@ QtDialogs::FileChoice QtDialogs::chooseOpen(const QString &title, const QString 
     const QString qt = qtFilter(filter);
     QString selected = qt.section(QLatin1String(";;"), 0, 0);
     const QString name =
-        QFileDialog::getOpenFileName(dialogParent(), title, QString(), qt, &selected);
+        QFileDialog::getOpenFileName(dialogParent(), title, startPath(), qt, &selected);
     return {name, entryOf(filter, selected)};
 }
 
@@ -97,7 +97,7 @@ QtDialogs::FileChoice QtDialogs::chooseSave(const QString &title, const QString 
         qtOptions |= QFileDialog::DontConfirmOverwrite;
     // Qt's file dialogs never change the process's current directory.
     for (;;) {
-        const QString name = QFileDialog::getSaveFileName(dialogParent(), title, QString(), qt,
+        const QString name = QFileDialog::getSaveFileName(dialogParent(), title, startPath(), qt,
                                                           &selected, qtOptions);
         if (name.isEmpty() || !options.createPrompt || QFileInfo::exists(name))
             return {name, entryOf(filter, selected)};
