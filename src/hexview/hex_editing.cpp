@@ -12,12 +12,13 @@
 
 #include "chips/chip_buffer.h"
 #include "chips/hex_text.h"
-#include "messages/dialogs.h"
-#include "messages/texts.h"
 #include "hexview/buffer_history.h"
 #include "hexview/byte_editor.h"
+#include "hexview/contrast.h"
 #include "hexview/hex_cursor.h"
 #include "hexview/hex_view.h"
+#include "messages/dialogs.h"
+#include "messages/texts.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ HexEditing::HexEditing(ChipBuffer &buffer, HexView &view, BufferHistory &history
         cursor_->select(position + count - 1, position);
     });
     connect(&buffer_, &ChipBuffer::unsavedEditsChanged, this, &HexEditing::showUnsaved);
-    view_.addMarks(&buffer_.changedBytes(), ChangedColour);
+    view_.addMarks(&buffer_.changedBytes(), ChangedColour, Texts::StripChanged);
 
     QTableView *grid = view_.lstHex();
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -134,7 +135,7 @@ QLabel *HexEditing::addCursorNote(QWidget *parent) {
 void HexEditing::addStatusPanel(QStatusBar *bar) {
     unsavedPanel_ = new QLabel(bar);
     unsavedPanel_->setObjectName(QStringLiteral("PanelUnsaved"));
-    unsavedPanel_->setStyleSheet(QStringLiteral("color: #c00000;"));
+    Contrast::keepText(unsavedPanel_, QColor(0xc0, 0x00, 0x00));
     // After panel 1; the window adds the date and the time after it.
     bar->addPermanentWidget(unsavedPanel_);
     showUnsaved(buffer_.unsavedEdits());
