@@ -16,6 +16,8 @@
 #include "chips/chip_catalogue.h"
 #include "chips/model_selection.h"
 #include "files/file_commands.h"
+#include "hexview/byte_editor.h"
+#include "hexview/hex_view.h"
 #include "link/online_state.h"
 #include "link/online_supervision.h"
 #include "link/port_search.h"
@@ -26,12 +28,10 @@
 #include "operations/operation_progress.h"
 #include "operations/session.h"
 #include "windows/about_window.h"
-#include "hexview/byte_editor.h"
 #include "windows/company_window.h"
 #include "windows/exit_command.h"
 #include "windows/form2.h"
 #include "windows/help_window.h"
-#include "hexview/hex_view.h"
 #include "windows/operation_controls.h"
 #include "windows/pictures.h"
 #include "windows/progress_display.h"
@@ -68,12 +68,13 @@ Form1::Form1(Dialogs &dialogs, SerialPort *port, const Timings &timings, QWidget
     progressDisplay_ = new ProgressDisplay(session_->progress(), ProgressBar1, Command3, Label4);
     editor_ = std::make_unique<ByteEditor>(chip(), *hexView_, dialogs_, *history_);
     // The bytes that differ from a file compared with the buffer.
-    hexView_->addMarks(&files().differences(), QColor(255, 190, 120));
+    hexView_->addMarks(&files().differences(), QColor(255, 190, 120), Texts::StripDiffers);
     registry_ = std::make_unique<SystemRegistry>();
     sysInfo_ = std::make_unique<SysInfoLauncher>(*registry_, dialogs_);
     setWindowIcon(Pictures::programIcon());
 
     connectHandlers();
+    addBenchTools();
 }
 
 Form1::~Form1() {
@@ -187,14 +188,22 @@ void Form1::Form_Load() {
         Combo1->addItem(ChipCatalogue::name(k));
 
     hexView_->showpage();
-    Combo1->setCurrentIndex(0);
+    // The model of the last run, where there was one; else the 24C02.
+    const int model = memory_.model().value_or(0);
+    Combo1->setCurrentIndex(model);
     Combo1_Click();
-    setStatusText(Texts::StartupStatus);
+    if (model == 0)
+        setStatusText(Texts::StartupStatus);
+    if (const std::optional<QPoint> position = memory_.position())
+        move(*position);
 
     supervision().setOnlineUse(onlineUse());
     if (onlineUse()) {
         Command11->setEnabled(false);
         search().findport();
+        // The box found is told the remembered model, as a model change tells it.
+        if (model != 0)
+            operations().sendxh();
     } else {
         Command11->setEnabled(true);
         search().lose();
@@ -244,6 +253,7 @@ void Form1::closeWindows() {
 
 void Form1::closeEvent(QCloseEvent *event) {
     if (exit_->leaving()) {
+        memory_.setPosition(pos());
         event->accept();
         return;
     }

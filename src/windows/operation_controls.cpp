@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPalette>
 
+#include "hexview/contrast.h"
 #include "link/online_state.h"
 #include "messages/texts.h"
 
@@ -34,7 +35,13 @@ void OperationControls::show() {
         return;
     const bool online = state_.isOnline();
     QPalette palette = indicator_->palette();
-    palette.setColor(QPalette::Base, online ? QColor(0, 255, 0) : QColor(255, 0, 0));
+    const QColor background = online ? QColor(0, 255, 0) : QColor(255, 0, 0);
+    palette.setColor(QPalette::Base, background);
+    // The palette's own text, unless a dark one would vanish on the colour.
+    const QWidget *frame = indicator_->parentWidget();
+    palette.setColor(
+        QPalette::Text,
+        Contrast::against((frame ? frame->palette() : palette).color(QPalette::Text), background));
     indicator_->setPalette(palette);
     indicator_->setText(online ? Texts::Online : Texts::Offline);
 }
