@@ -151,9 +151,10 @@ QColor ChipStrip::colourOf(int kind) const {
         case Blank:
             return base;
         case Zeros:
-            return QColor::fromRgbF(float(base.redF() * 0.55 + text.redF() * 0.45),
-                                    float(base.greenF() * 0.55 + text.greenF() * 0.45),
-                                    float(base.blueF() * 0.55 + text.blueF() * 0.45));
+            // Grey between the blank runs and the text.
+            return QColor((base.red() * 11 + text.red() * 9) / 20,
+                          (base.green() * 11 + text.green() * 9) / 20,
+                          (base.blue() * 11 + text.blue() * 9) / 20);
         case Data:
             return DataColour;
         default:
@@ -221,7 +222,17 @@ void ChipStrip::resizeEvent(QResizeEvent *event) {
 }
 
 void ChipStrip::choose(int y) {
-    emit pageChosen(runStart(runAt(y)) / HexPageModel::PageSize);
+    // A run shows a mark: its page is the one that shows the marked byte.
+    const int run = runAt(y);
+    qint32 at = runStart(run);
+    for (const ByteMarks *marks : marks_) {
+        const qint32 marked = marks->next(at - 1);
+        if (marked >= 0 && marked < runStart(run + 1)) {
+            at = marked;
+            break;
+        }
+    }
+    emit pageChosen(at / HexPageModel::PageSize);
 }
 
 void ChipStrip::mousePressEvent(QMouseEvent *event) {

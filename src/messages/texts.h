@@ -114,7 +114,8 @@ inline const QString NotBlankBegin = QStringLiteral("芯片不为空！");
 // An operation stopped by the user: how far it got, then what that leaves
 // behind (%1: the bytes done).
 inline const QString Stopped = QStringLiteral("已停止：完成 %1/%2 块。");
-inline const QString StoppedRead = QStringLiteral("读芯片没有完成，缓冲区数据没有改变。");
+inline const QString StoppedRead =
+    QStringLiteral("读芯片没有完成（只读出了前 %1 字节），缓冲区数据没有改变。");
 inline const QString StoppedWrite = QStringLiteral(
     "写芯片没有完成：芯片中只有前 %1 字节是新写入的数据，其余仍是原来的内容，请重新写芯片！！");
 inline const QString StoppedAutoWrite = QStringLiteral(
