@@ -31,9 +31,9 @@ ChipStrip::ChipStrip(const ChipBuffer &buffer, const MarkColours &colours, QWidg
     setAccessibleName(Texts::StripTitle);
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    connect(&buffer_, &ChipBuffer::replaced, this, &ChipStrip::touchAll);
+    connect(&buffer_, &ChipBuffer::replaced, this, &ChipStrip::refresh);
     connect(&buffer_, &ChipBuffer::bytesChanged, this, &ChipStrip::touch);
-    touchAll();
+    refresh();
 }
 
 QSize ChipStrip::sizeHint() const {
@@ -42,9 +42,9 @@ QSize ChipStrip::sizeHint() const {
 
 void ChipStrip::addMarks(const ByteMarks *marks) {
     marks_ << marks;
-    connect(marks, &ByteMarks::changed, this, &ChipStrip::touchAll);
+    connect(marks, &ByteMarks::changed, this, &ChipStrip::refresh);
     connect(marks, &ByteMarks::changedIn, this, &ChipStrip::touch);
-    touchAll();
+    refresh();
 }
 
 void ChipStrip::setCurrentPage(qint32 page) {
@@ -109,7 +109,7 @@ void ChipStrip::touch(qint32 position, qint32 count) {
     update();
 }
 
-void ChipStrip::touchAll() {
+void ChipStrip::refresh() {
     // A run is at least a byte and at least a pixel.
     runs_ = qMax(1, qMin(buffer_.size(), bar().height()));
     kinds_.resize(runs_);
@@ -218,7 +218,7 @@ void ChipStrip::paintEvent(QPaintEvent *) {
 
 void ChipStrip::resizeEvent(QResizeEvent *event) {
     QWidget::resizeEvent(event);
-    touchAll();
+    refresh();
 }
 
 void ChipStrip::choose(int y) {

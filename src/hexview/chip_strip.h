@@ -27,6 +27,8 @@ public:
     // A set of marks, after those added before (which win).
     void addMarks(const ByteMarks *marks);
     void setCurrentPage(qint32 page);
+    // Every run is worked out again at the next paint (new contents).
+    void refresh();
 
     int runCount() const { return runs_; }
     // The run that holds byte `position`, its first byte and its kind.
@@ -56,7 +58,6 @@ private:
     int runAt(int y) const;
     // The runs of `count` bytes from `position` are to be worked out again.
     void touch(qint32 position, qint32 count);
-    void touchAll();
     void classify();
     int classifyRun(int run) const;
     void choose(int y);
