@@ -17,6 +17,7 @@ namespace {
 // Room on the left for the pointer at the page shown.
 constexpr int Gutter = 7;
 constexpr int BarWidth = 18;
+constexpr int MarkHeight = 3;
 const QColor DataColour(70, 130, 210);
 
 QString address(qint32 position) {
@@ -193,6 +194,15 @@ void ChipStrip::paintEvent(QPaintEvent *) {
         painter.fillRect(QRect(area.left(), top, area.width(), runTop(end) - top),
                          colourOf(kinds_[run]));
         run = end;
+    }
+    // A mark as thin as a pixel would be lost: marks are drawn at least
+    // MarkHeight high, over their neighbours.
+    for (int run = 0; run < runs_; ++run) {
+        if (kinds_[run] < Marked || runTop(run + 1) - runTop(run) >= MarkHeight)
+            continue;
+        const int top = qBound(area.top(), (runTop(run) + runTop(run + 1) - MarkHeight) / 2,
+                               area.bottom() + 1 - MarkHeight);
+        painter.fillRect(QRect(area.left(), top, area.width(), MarkHeight), colourOf(kinds_[run]));
     }
 
     // The page shown: framed, and pointed at from the left.

@@ -73,9 +73,11 @@ QColor Contrast::against(const QColor &colour, const QColor &other, double minim
     return extreme;
 }
 
-bool Contrast::isDark(const QPalette &palette) {
-    return luminance(palette.color(QPalette::Window)) <
-           luminance(palette.color(QPalette::WindowText));
+QColor Contrast::textOn(const QColor &background, const QColor &preferred) {
+    if (ratio(preferred, background) >= Minimum)
+        return preferred;
+    return ratio(Qt::black, background) >= ratio(Qt::white, background) ? QColor(Qt::black)
+                                                                        : QColor(Qt::white);
 }
 
 void Contrast::keepText(QWidget *widget, const QColor &colour) {

@@ -2,7 +2,6 @@
 
 #include <QColor>
 
-class QPalette;
 class QWidget;
 
 // Colours the program picks itself stay readable under any palette: a text
@@ -20,8 +19,9 @@ double ratio(const QColor &a, const QColor &b);
 // `colour`, or the first shade of it toward black or white, whichever
 // parts better from `other`, that keeps `minimum` against `other`.
 QColor against(const QColor &colour, const QColor &other, double minimum = Minimum);
-// A palette whose window is darker than its text.
-bool isDark(const QPalette &palette);
+// Text on `background`: `preferred` where it is readable, else black or
+// white, whichever parts more from the background.
+QColor textOn(const QColor &background, const QColor &preferred);
 
 // Shows `widget`'s text in `colour`, made readable against its window
 // colour now and whenever its palette changes.

@@ -37,11 +37,12 @@ void OperationControls::show() {
     QPalette palette = indicator_->palette();
     const QColor background = online ? QColor(0, 255, 0) : QColor(255, 0, 0);
     palette.setColor(QPalette::Base, background);
-    // The palette's own text, unless a dark one would vanish on the colour.
+    // The palette's own text, unless it would vanish on the colour (the light
+    // text of a dark palette on green).
     const QWidget *frame = indicator_->parentWidget();
     palette.setColor(
         QPalette::Text,
-        Contrast::against((frame ? frame->palette() : palette).color(QPalette::Text), background));
+        Contrast::textOn(background, (frame ? frame->palette() : palette).color(QPalette::Text)));
     indicator_->setPalette(palette);
     indicator_->setText(online ? Texts::Online : Texts::Offline);
 }
