@@ -69,23 +69,30 @@ int ChipStrip::runTop(int run) const {
     return bar().top() + int(qint64(run) * bar().height() / runs_);
 }
 
-int ChipStrip::runOf(qint32 position) const {
-    int run = int(qint64(qBound(0, position, buffer_.size() - 1)) * runs_ / buffer_.size());
-    while (run + 1 < runs_ && runStart(run + 1) <= position)
+namespace {
+
+// The last of `runs` runs whose start, as `startOf` gives it, is at or before
+// `value`, found from the run that a proportion of `span` suggests.
+template <class StartOf>
+int lastRunFrom(qint64 value, qint64 span, int runs, StartOf startOf) {
+    int run = int(qBound(qint64(0), value, span - 1) * runs / span);
+    while (run + 1 < runs && startOf(run + 1) <= value)
         ++run;
-    while (run > 0 && runStart(run) > position)
+    while (run > 0 && startOf(run) > value)
         --run;
     return run;
 }
 
+}  // namespace
+
+int ChipStrip::runOf(qint32 position) const {
+    return lastRunFrom(position, buffer_.size(), runs_, [this](int run) { return runStart(run); });
+}
+
 int ChipStrip::runAt(int y) const {
     const QRect area = bar();
-    int run = int(qint64(qBound(0, y - area.top(), area.height() - 1)) * runs_ / area.height());
-    while (run + 1 < runs_ && runTop(run + 1) <= y)
-        ++run;
-    while (run > 0 && runTop(run) > y)
-        --run;
-    return run;
+    return lastRunFrom(y - area.top(), area.height(), runs_,
+                       [this, &area](int run) { return runTop(run) - area.top(); });
 }
 
 int ChipStrip::yOf(qint32 position) const {
