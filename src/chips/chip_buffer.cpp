@@ -69,6 +69,17 @@ void ChipBuffer::newBaseline() {
     setUnsavedEdits(false);
 }
 
+bool ChipBuffer::mayDiscard() const {
+    return !unsavedEdits_ || !discardQuestion_ || discardQuestion_();
+}
+
+void ChipBuffer::addLock(int change) {
+    const bool wasLocked = locked();
+    locks_ += change;
+    if (locked() != wasLocked)
+        emit lockedChanged(locked());
+}
+
 void ChipBuffer::setUnsavedEdits(bool unsaved) {
     if (unsaved == unsavedEdits_)
         return;

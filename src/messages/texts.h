@@ -106,9 +106,12 @@ inline const QString DiffEnd = QStringLiteral("H   !!!");
 inline const QString BlankSucceeded = QStringLiteral("恭喜您！芯片为空（全部为 FFH）！！");
 inline const QString NotBlankBegin = QStringLiteral("芯片不为空！");
 
-// A model change or "新建" would discard byte edits.
-inline const QString DiscardEditsQuestion =
-    QStringLiteral("缓冲区中的数据已被修改，还没有保存或写入芯片，您确认要放弃这些修改吗？");
+// A read, a load, a model change, "新建" or the exit would discard byte edits.
+inline const QString UnsavedEditsQuestion =
+    QStringLiteral("缓冲区中的数据已被修改，还没有保存或写入芯片。是否先保存这些修改？");
+inline const QString SaveButton = QStringLiteral("保存");
+inline const QString DiscardButton = QStringLiteral("不保存");
+inline const QString CancelButton = QStringLiteral("取消");
 
 // Byte editing.
 inline const QString EditTitle = QStringLiteral("输入新数值");

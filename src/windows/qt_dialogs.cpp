@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 
 #include "messages/texts.h"
@@ -38,6 +39,8 @@ QMessageBox::Icon qtIcon(Dialogs::Icon icon) {
 
 Dialogs::Answer QtDialogs::message(const QString &text, const QString &title, Icon icon,
                                    Buttons buttons) {
+    if (buttons == Buttons::SaveDiscardCancel)
+        return askToSave(text, title, icon);
     QMessageBox box(
         qtIcon(icon), title.isEmpty() ? Texts::AppTitle : title, displayText(text),
         buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
@@ -46,6 +49,20 @@ Dialogs::Answer QtDialogs::message(const QString &text, const QString &title, Ic
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     return answer == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+Dialogs::Answer QtDialogs::askToSave(const QString &text, const QString &title, Icon icon) {
+    QMessageBox box(qtIcon(icon), title.isEmpty() ? Texts::AppTitle : title, displayText(text),
+                    QMessageBox::NoButton, dialogParent());
+    QPushButton *save = box.addButton(Texts::SaveButton, QMessageBox::AcceptRole);
+    QPushButton *discard = box.addButton(Texts::DiscardButton, QMessageBox::DestructiveRole);
+    // Esc and the close box cancel too.
+    box.setEscapeButton(box.addButton(Texts::CancelButton, QMessageBox::RejectRole));
+    box.setDefaultButton(save);
+    box.exec();
+    if (box.clickedButton() == save)
+        return Answer::Save;
+    return box.clickedButton() == discard ? Answer::Discard : Answer::Cancel;
 }
 
 QString QtDialogs::input(const QString &title, const QString &prompt) {

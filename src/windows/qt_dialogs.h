@@ -21,6 +21,8 @@ public:
     static QString entryOf(const QString &filter, const QString &qtEntry);
 
 private:
+    // 保存 / 不保存 / 取消 in the program's words.
+    Answer askToSave(const QString &text, const QString &title, Icon icon);
     FileChoice chooseOpen(const QString &title, const QString &filter);
     FileChoice chooseSave(const QString &title, const QString &filter, const SaveOptions &options);
 };
