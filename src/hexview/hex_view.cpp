@@ -14,9 +14,9 @@
 #include "chips/byte_marks.h"
 #include "chips/chip_buffer.h"
 #include "chips/chip_catalogue.h"
-#include "messages/texts.h"
 #include "hexview/hex_ascii_column.h"
 #include "hexview/hex_cell_delegate.h"
+#include "messages/texts.h"
 
 namespace {
 
@@ -121,6 +121,8 @@ HexView::HexView(const ChipBuffer &buffer, QWidget *parent)
     grid->addWidget(ascii_, 1, 2);
     grid->addWidget(scrPage_, 1, 3);
     grid->setColumnStretch(4, 1);
+    // Room to spare goes below the grid: the headings stay on it.
+    grid->setRowStretch(2, 1);
 
     model_->setBuffer(&buffer_.DataBuffer());
     connect(&buffer_, &ChipBuffer::replaced, this, &HexView::showpage);

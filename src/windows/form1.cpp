@@ -19,6 +19,7 @@
 #include "files/file_commands.h"
 #include "hexview/byte_editor.h"
 #include "hexview/hex_view.h"
+#include "hexview/mark_colours.h"
 #include "link/online_state.h"
 #include "link/online_supervision.h"
 #include "link/port_search.h"
@@ -69,7 +70,7 @@ Form1::Form1(Dialogs &dialogs, SerialPort *port, const Timings &timings, QWidget
     progressDisplay_ = new ProgressDisplay(session_->progress(), ProgressBar1, Command3, Label4);
     editor_ = std::make_unique<ByteEditor>(chip(), *hexView_, dialogs_, *history_);
     // The bytes that differ from a file compared with the buffer.
-    hexView_->addMarks(&files().differences(), QColor(255, 190, 120));
+    hexView_->addMarks(&files().differences(), MarkColours::Differing);
     registry_ = std::make_unique<SystemRegistry>();
     sysInfo_ = std::make_unique<SysInfoLauncher>(*registry_, dialogs_);
     setWindowIcon(Pictures::programIcon());

@@ -97,34 +97,47 @@ QString QtDialogs::entryOf(const QString &filter, const QString &qtEntry) {
     return parts.value(2 * (at < 0 ? 0 : at));
 }
 
+std::unique_ptr<QFileDialog> QtDialogs::fileDialog(const QString &title, const QString &filter,
+                                                   QFileDialog::AcceptMode mode) {
+    auto dialog = std::make_unique<QFileDialog>(dialogParent(), title, QString(), qtFilter(filter));
+    // Qt's own dialog, not the desktop's: its patterns match any letter case
+    // (chip.bin under "*.BIN", as where the program comes from), and it
+    // speaks the program's language.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setFilter(dialog->filter() & ~QDir::CaseSensitive);
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                        : QFileDialog::AnyFile);
+    return dialog;
+}
+
+QtDialogs::FileChoice QtDialogs::chosen(QFileDialog &dialog, const QString &filter) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return {dialog.selectedFiles().first(), entryOf(filter, dialog.selectedNameFilter())};
+}
+
 QtDialogs::FileChoice QtDialogs::chooseOpen(const QString &title, const QString &filter) {
-    const QString qt = qtFilter(filter);
-    QString selected = qt.section(QLatin1String(";;"), 0, 0);
-    const QString name =
-        QFileDialog::getOpenFileName(dialogParent(), title, QString(), qt, &selected);
-    return {name, entryOf(filter, selected)};
+    return chosen(*fileDialog(title, filter, QFileDialog::AcceptOpen), filter);
 }
 
 QtDialogs::FileChoice QtDialogs::chooseSave(const QString &title, const QString &filter,
                                             const SaveOptions &options) {
-    const QString qt = qtFilter(filter);
-    QString selected = qt.section(QLatin1String(";;"), 0, 0);
-    QFileDialog::Options qtOptions;
-    if (!options.overwritePrompt)
-        qtOptions |= QFileDialog::DontConfirmOverwrite;
     // Qt's file dialogs never change the process's current directory.
+    const std::unique_ptr<QFileDialog> dialog = fileDialog(title, filter, QFileDialog::AcceptSave);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, !options.overwritePrompt);
     for (;;) {
-        const QString name = QFileDialog::getSaveFileName(dialogParent(), title, QString(), qt,
-                                                          &selected, qtOptions);
+        const FileChoice choice = chosen(*dialog, filter);
+        const QString &name = choice.path;
         if (name.isEmpty() || !options.createPrompt || QFileInfo::exists(name))
-            return {name, entryOf(filter, selected)};
+            return choice;
         // Qt has no create prompt of its own: ask as the Windows dialog does,
         // and on No let the user choose again.
         const QMessageBox::StandardButton answer = QMessageBox::question(
             dialogParent(), title, name + QLatin1Char('\n') + Texts::CreatePrompt,
             QMessageBox::Yes | QMessageBox::No);
         if (answer == QMessageBox::Yes)
-            return {name, entryOf(filter, selected)};
+            return choice;
     }
 }
 
