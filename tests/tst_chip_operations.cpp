@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 #include <utility>
 
@@ -92,8 +93,9 @@ struct Progress {
     int shown = 0;  // how many of ProgressBar1, Command3 and Label4 are shown
     QString caption;
     int bar = -1;
-    int operationControls = 0;   // how many of Command6..10 and icoprate are enabled
-    bool othersEnabled = false;  // Combo1, open, save and exit
+    int operationControls = 0;  // how many of Command6..10 and icoprate are enabled
+    int bufferCommands = 0;     // how many of Combo1, open and save are enabled
+    bool exitEnabled = false;
 };
 
 // The widgets a snapshot looks at, found once: a 24C512 takes thousands.
@@ -103,8 +105,8 @@ struct Panel {
           caption(rig.find<QPushButton>("Command3")),
           heading(rig.find("Label4")),
           menu(rig.find<QMenu>("icoprate")),
-          others{rig.find("Combo1"), rig.button("Command4"), rig.button("Command2"),
-                 rig.button("Command12")} {
+          bufferCommands{rig.find("Combo1"), rig.button("Command4"), rig.button("Command2")},
+          exit(rig.button("Command12")) {
         for (const char *name : Buttons)
             operations << rig.button(name);
     }
@@ -118,8 +120,9 @@ struct Panel {
         for (QAbstractButton *b : operations)
             p.operationControls += b->isEnabled() ? 1 : 0;
         p.operationControls += menu->isEnabled() ? 1 : 0;
-        p.othersEnabled =
-            std::all_of(others.begin(), others.end(), [](QWidget *w) { return w->isEnabled(); });
+        p.bufferCommands = int(std::count_if(bufferCommands.begin(), bufferCommands.end(),
+                                             [](QWidget *w) { return w->isEnabled(); }));
+        p.exitEnabled = exit->isEnabled();
         return p;
     }
 
@@ -127,7 +130,8 @@ struct Panel {
     QPushButton *caption;
     QWidget *heading;
     QMenu *menu;
-    QList<QWidget *> others;
+    QList<QWidget *> bufferCommands;
+    QWidget *exit;
     QList<QAbstractButton *> operations;
 };
 
@@ -188,7 +192,8 @@ QByteArray blockFrame(quint8 code, int model, int block, const QByteArray &data 
 }
 
 bool endedIdle(const FormRig &rig) {
-    return progressOf(rig).shown == 0 && rig.operationsEnabled() &&
+    const Progress now = progressOf(rig);
+    return now.shown == 0 && now.bufferCommands == 3 && rig.operationsEnabled() &&
            rig.find<QMenu>("icoprate")->isEnabled() && rig.isOnline();
 }
 
@@ -212,6 +217,8 @@ private slots:
     void declinedConfirmationSendsNothing();
     void nothingReplacesTheBufferDuringAnOperation_data();
     void nothingReplacesTheBufferDuringAnOperation();
+    void everyCommandOfferedDuringAnOperation_data();
+    void everyCommandOfferedDuringAnOperation();
     void clicksDuringTheOnlineCheckAreIgnored();
     void strayBytesNeverHoldAClick();
     void lostLinkKeepsTheOperationsOff_data();
@@ -313,9 +320,11 @@ void ChipOperationsTest::wholeChip() {
     QCOMPARE(watch.atReply.value(firstBlockReply + 1).caption, QStringLiteral(" 0%"));
     QCOMPARE(watch.atReply.value(firstBlockReply + 2).caption, secondCaption);
     QCOMPARE(watch.atReply.value(firstBlockReply + 2).bar, secondBar);
-    // Meanwhile the operations are locked, the rest of the window is not.
+    // Meanwhile the operations are locked, and so is everything that would
+    // replace the buffer or open a window above the operation; the exit is not.
     QCOMPARE(watch.atReply.value(firstBlockReply).operationControls, 0);
-    QVERIFY(watch.atReply.value(firstBlockReply).othersEnabled);
+    QCOMPARE(watch.atReply.value(firstBlockReply).bufferCommands, 0);
+    QVERIFY(watch.atReply.value(firstBlockReply).exitEnabled);
     const Progress atSuccess = watch.atMessage.last();
     QCOMPARE(atSuccess.shown, 0);
     QCOMPARE(atSuccess.caption, QStringLiteral(" 100%"));
@@ -806,6 +815,67 @@ void ChipOperationsTest::nothingReplacesTheBufferDuringAnOperation() {
     const int confirmations[] = {0, 1, 0, 1, 2};
     QCOMPARE(rig.dialogs.messages().size(), confirmations[op] + 1);
     QCOMPARE(rig.dialogs.messageTexts().last(), last[op]);
+    QVERIFY(endedIdle(rig));
+}
+
+void ChipOperationsTest::everyCommandOfferedDuringAnOperation_data() {
+    QTest::addColumn<int>("op");
+    for (Op op : {Read, Write, Verify, Auto})
+        QTest::newRow(OpNames[op]) << int(op);
+}
+
+void ChipOperationsTest::everyCommandOfferedDuringAnOperation() {
+    QFETCH(int, op);
+    FormRig rig(FormRig::roomy());
+    selectModel(rig, M24C04);
+    QByteArray &chip = rig.box.chip(M24C04);
+    chip = BoxCore::demoPattern(M24C04);
+    rig->chip().replace(op == Verify ? chip : pattern(512, 5));
+    const QByteArray bufferBefore = rig->chip().DataBuffer();
+    // The operation's confirmations are answered Yes, every other question
+    // No; each window stays open far past the reply time-out.
+    rig.dialogs.answers = QList<Dialogs::Answer>(op == Auto    ? 2
+                                                 : op == Write ? 1
+                                                               : 0,
+                                                 Dialogs::Answer::Yes);
+    rig.dialogs.defaultAnswer = Dialogs::Answer::No;
+    bool running = false;
+    rig.dialogs.onCall = [&](const ScriptedDialogs::Call &) {
+        if (running)
+            FormRig::pause(3 * rig.options.timings.replyTimeout);
+    };
+
+    // At block 10, everything the window offers at that moment, but "停止"
+    // and its Esc, which are there to end it (tst_bench_tools tries them).
+    const QStringList stops = {"actStop", "cmdStop"};
+    QStringList offered;
+    rig.afterFrames(2 + 10, [&] {
+        running = true;
+        for (QAction *item : rig->findChildren<QAction *>())
+            if (item->isEnabled() && !item->menu() && !item->isSeparator() &&
+                !item->objectName().isEmpty() && !stops.contains(item->objectName())) {
+                offered << item->objectName();
+                item->trigger();
+            }
+        for (QToolButton *button : rig.find("toolBar")->findChildren<QToolButton *>())
+            if (button->isEnabled() && button->isVisible() &&
+                !stops.contains(button->objectName())) {
+                offered << button->objectName();
+                button->click();
+            }
+        running = false;
+    });
+    start(rig, Op(op));
+
+    QVERIFY(offered.contains(QStringLiteral("fquit")));
+    for (const char *buffer : {"fopen", "fsave", "fnew", "fcompare", "ffill", "fgoto", "ffind",
+                               "c24512", "Command4", "Command2"})
+        QVERIFY2(!offered.contains(QLatin1String(buffer)), buffer);
+    const QString last[] = {ReadDone, WriteDone, VerifyDone, EraseDone, AutoDone};
+    QCOMPARE(rig.dialogs.messageTexts().last(), last[op]);
+    QCOMPARE(rig->chip().DataBuffer(), op == Read ? chip : bufferBefore);
+    QCOMPARE(chip, op == Read || op == Verify ? BoxCore::demoPattern(M24C04) : bufferBefore);
+    QVERIFY(rig->isVisible());
     QVERIFY(endedIdle(rig));
 }
 

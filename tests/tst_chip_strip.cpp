@@ -12,15 +12,16 @@
 #include "hexview/contrast.h"
 #include "hexview/hex_cursor.h"
 #include "hexview/hex_editing.h"
+#include "hexview/mark_colours.h"
 #include "support/form_rig.h"
 #include "support/test_files.h"
 
 namespace {
 
 constexpr int M24C512 = 8;
-const QColor Changed(255, 214, 150);
-const QColor Differs(255, 190, 120);
-const QColor Data(70, 130, 210);
+const QColor Changed = MarkColours::Changed;
+const QColor Differs = MarkColours::Differing;
+const QColor Data(50, 150, 120);
 
 // A 24C512 image with known runs: data, 00H, then FFH to the end.
 QByteArray runs() {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QScrollBar>
@@ -11,9 +12,9 @@
 #include <QWheelEvent>
 #include <QtTest>
 
+#include "hexview/hex_view.h"
 #include "support/form_rig.h"
 #include "support/test_files.h"
-#include "hexview/hex_view.h"
 
 namespace {
 
@@ -21,8 +22,8 @@ using TestFiles::pattern;
 
 constexpr quint8 ChipSelect = 0xFA;
 
-const QString DiscardQuestion =
-    QStringLiteral("缓冲区中的数据已被修改，还没有保存或写入芯片，您确认要放弃这些修改吗？");
+const QString UnsavedQuestion =
+    QStringLiteral("缓冲区中的数据已被修改，还没有保存或写入芯片。是否先保存这些修改？");
 
 const QString EditPrompt = QStringLiteral(
     "请输入一个十六进制数值，数值不应超过FFH！！\r\n\r\n这个数据只能是0－9或A－F或它们的组合！！");
@@ -258,16 +259,27 @@ void ChipsTest::wheelNeedsTheModelBoxFocused() {
 
 void ChipsTest::unsavedEditsAskBeforeANewBuffer_data() {
     QTest::addColumn<QString>("how");
-    QTest::addColumn<bool>("discard");
-    for (const char *how : {"menu", "combo", "new"})
-        for (bool discard : {false, true})
-            QTest::addRow("%s, %s", how, discard ? "discard" : "keep") << how << discard;
+    QTest::addColumn<Dialogs::Answer>("answer");
+    QTest::addColumn<bool>("saveDialogCancelled");
+    using A = Dialogs::Answer;
+    for (const char *how : {"menu", "combo", "new", "read", "open"}) {
+        QTest::addRow("%s, cancel", how) << how << A::Cancel << false;
+        QTest::addRow("%s, discard", how) << how << A::Discard << false;
+        QTest::addRow("%s, save", how) << how << A::Save << false;
+        QTest::addRow("%s, save dialog cancelled", how) << how << A::Save << true;
+    }
 }
 
 void ChipsTest::unsavedEditsAskBeforeANewBuffer() {
     QFETCH(QString, how);
-    QFETCH(bool, discard);
+    QFETCH(Dialogs::Answer, answer);
+    QFETCH(bool, saveDialogCancelled);
     FormRig rig(FormRig::patient());
+    QTemporaryDir dir;
+    const QString image = dir.filePath(QStringLiteral("image.bin"));
+    const QString saved = dir.filePath(QStringLiteral("saved.bin"));
+    QVERIFY(TestFiles::writeFile(image, pattern(512, 7)));
+    rig.box.chip(1) = pattern(512, 9);
     rig.chooseModel(1);
     editByte(rig, 1, 2, 3, "5A");
     const QByteArray edited = rig->chip().DataBuffer();
@@ -276,27 +288,41 @@ void ChipsTest::unsavedEditsAskBeforeANewBuffer() {
     const QString status = rig->statusText();
     rig.dialogs.clear();
     rig.clearFrames();
-    rig.dialogs.answers = {discard ? Dialogs::Answer::Yes : Dialogs::Answer::No};
+    rig.dialogs.answers = {answer};
+    if (answer == Dialogs::Answer::Save && !saveDialogCancelled)
+        rig.dialogs.fileNames << saved;
+    if (how == "open")
+        rig.dialogs.fileNames << image;
 
     const auto choose = [&] {
         if (how == "menu")
             rig.trigger("C93c46");
         else if (how == "combo")
             rig.chooseModel(9);
-        else
+        else if (how == "new")
             rig.trigger("fnew");
+        else if (how == "read")
+            rig.trigger("cread");
+        else
+            rig.trigger("fopen");
     };
     choose();
 
-    const auto calls = rig.dialogs.messages();
-    QCOMPARE(calls.size(), 1);
-    QCOMPARE(calls[0].text, DiscardQuestion);
+    // One question, before anything else; the save dialog when saving.
+    const auto calls = rig.dialogs.calls;
+    QVERIFY(!calls.isEmpty());
+    QCOMPARE(calls[0].text, UnsavedQuestion);
     QCOMPARE(calls[0].title, QStringLiteral("询问信息"));
     QCOMPARE(calls[0].icon, Dialogs::Icon::Question);
-    QCOMPARE(calls[0].buttons, Dialogs::Buttons::YesNo);
-    const int chosen = how == "new" ? 0 : 9;
-    if (!discard) {
-        // Model, buffer and view as they were; the box is not told.
+    QCOMPARE(calls[0].buttons, Dialogs::Buttons::SaveDiscardCancel);
+    if (answer == Dialogs::Answer::Save)
+        QCOMPARE(calls.value(1).kind, ScriptedDialogs::Kind::SaveFile);
+    QCOMPARE(QFileInfo::exists(saved), answer == Dialogs::Answer::Save && !saveDialogCancelled);
+    if (QFileInfo::exists(saved))
+        QCOMPARE(TestFiles::readFile(saved), edited);
+
+    if (answer == Dialogs::Answer::Cancel || saveDialogCancelled) {
+        // Model, buffer, view and status as they were; the box is not told.
         QCOMPARE(rig->chip().ChipCode(), 1);
         QCOMPARE(combo(rig)->currentIndex(), 1);
         QCOMPARE(rig->chip().DataBuffer(), edited);
@@ -306,14 +332,20 @@ void ChipsTest::unsavedEditsAskBeforeANewBuffer() {
         QVERIFY(rig.frames().isEmpty());
         return;
     }
+    const int chosen = how == "new" ? 0 : how == "menu" || how == "combo" ? 9 : 1;
     QCOMPARE(rig->chip().ChipCode(), chosen);
     QCOMPARE(combo(rig)->currentIndex(), chosen);
-    QCOMPARE(rig->chip().DataBuffer(), QByteArray(rig->chip().ModelCapacity[chosen], '\xFF'));
-    QCOMPARE(rig.frames().value(0), FormRig::frame(ChipSelect, {quint8(chosen)}));
+    const QByteArray expected = how == "read" ? rig.box.chip(1)
+                                : how == "open"
+                                    ? pattern(512, 7)
+                                    : QByteArray(rig->chip().ModelCapacity[chosen], '\xFF');
+    QCOMPARE(rig->chip().DataBuffer(), expected);
     // The edits are gone: the next choice asks nothing.
+    QVERIFY(!rig->chip().unsavedEdits());
     rig.dialogs.clear();
+    rig.dialogs.fileNames << image;
     choose();
-    QVERIFY(rig.dialogs.calls.isEmpty());
+    QVERIFY(!rig.dialogs.messageTexts().contains(UnsavedQuestion));
 }
 
 void ChipsTest::savedOrWrittenEditsAskNothing() {
@@ -323,6 +355,9 @@ void ChipsTest::savedOrWrittenEditsAskNothing() {
         rig.chooseModel(0);
         editByte(rig, 0, 0, 0, "01");
         rig.dialogs.clear();
+        // A read or a load asks first, and is told to let the edits go.
+        if (QByteArray(then) == "read" || QByteArray(then) == "open")
+            rig.dialogs.answers = {Dialogs::Answer::Discard};
         if (QByteArray(then) == "save" || QByteArray(then) == "open")
             rig.dialogs.fileNames << dir.filePath(QStringLiteral("saved.bin"));
         if (QByteArray(then) == "save")
@@ -333,9 +368,9 @@ void ChipsTest::savedOrWrittenEditsAskNothing() {
             rig.click("Command6");
         else
             rig.trigger("fopen");
-        QCOMPARE(rig.dialogs.messages().size(), QByteArray(then) == "write"  ? 2
-                                                : QByteArray(then) == "read" ? 1
-                                                                             : 0);
+        QCOMPARE(rig.dialogs.messages().size(), QByteArray(then) == "save"   ? 0
+                                                : QByteArray(then) == "open" ? 1
+                                                                             : 2);
         rig.dialogs.clear();
         rig.trigger("c2404");
         QVERIFY2(rig.dialogs.calls.isEmpty(), then);

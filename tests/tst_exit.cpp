@@ -2,7 +2,9 @@
 // every wait ended, the port closed and the windows closed in order.
 #include <QCloseEvent>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -57,6 +59,8 @@ private slots:
     void noPutsTheTimersBack_data();
     void noPutsTheTimersBack();
     void everyWayOutAsksTheSameQuestion();
+    void unsavedEditsAreAskedAboutInstead_data();
+    void unsavedEditsAreAskedAboutInstead();
     void yesClosesThePortAndTheWindowsInOrder();
     void yesWithThePortAlreadyClosed();
     void helpMenuWindowsAreSingle();
@@ -116,6 +120,48 @@ void ExitTest::everyWayOutAsksTheSameQuestion() {
     QCOMPARE(exitQuestions(rig.dialogs), 3);
     QVERIFY(rig->isVisible());
     QCOMPARE(rig.dialogs.calls.size(), 3);
+}
+
+void ExitTest::unsavedEditsAreAskedAboutInstead_data() {
+    QTest::addColumn<Dialogs::Answer>("answer");
+    QTest::addColumn<bool>("saveDialogCancelled");
+    QTest::addColumn<bool>("leaves");
+    QTest::newRow("cancel") << Dialogs::Answer::Cancel << false << false;
+    QTest::newRow("discard") << Dialogs::Answer::Discard << false << true;
+    QTest::newRow("save") << Dialogs::Answer::Save << false << true;
+    QTest::newRow("save dialog cancelled") << Dialogs::Answer::Save << true << false;
+}
+
+void ExitTest::unsavedEditsAreAskedAboutInstead() {
+    QFETCH(Dialogs::Answer, answer);
+    QFETCH(bool, saveDialogCancelled);
+    QFETCH(bool, leaves);
+    FormRig rig;
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("kept.bin"));
+    QVERIFY(rig->chip().setByte(5, 0x12));
+    rig->Timer3->start();
+    rig.dialogs.answers = {answer};
+    if (!saveDialogCancelled)
+        rig.dialogs.fileNames << file;
+
+    // Leaving ends the application's loop; staying must not need one (its
+    // quit would close the window, which asks again).
+    if (leaves)
+        FormRig::runInApplicationLoop([&] { rig.trigger("fquit"); });
+    else
+        rig.trigger("fquit");
+
+    // One question, the edits', never the exit's as well.
+    QCOMPARE(rig.dialogs.messages().size(), 1);
+    QCOMPARE(rig.dialogs.messages().first().text, Texts::UnsavedEditsQuestion);
+    QCOMPARE(exitQuestions(rig.dialogs), 0);
+    QCOMPARE(rig->link().QuitRequested, leaves);
+    QCOMPARE(rig->isVisible(), !leaves);
+    QCOMPARE(rig->Timer3->isActive(), !leaves);
+    QCOMPARE(QFileInfo::exists(file), answer == Dialogs::Answer::Save && !saveDialogCancelled);
+    if (QFileInfo::exists(file))
+        QCOMPARE(QFile(file).size(), qint64(256));
 }
 
 void ExitTest::yesClosesThePortAndTheWindowsInOrder() {

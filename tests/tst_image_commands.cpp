@@ -1,16 +1,19 @@
 // Intel HEX and S-record images through "打开文件" and "保存文件", "查空" of the
 // chip in the box, and "与文件比较...", as the user runs them in the window.
+#include <QListView>
 #include <QMenu>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "files/image_formats.h"
+#include "hexview/hex_view.h"
+#include "hexview/mark_colours.h"
 #include "messages/format_texts.h"
 #include "support/form_rig.h"
 #include "support/test_files.h"
-#include "hexview/hex_view.h"
 #include "windows/qt_dialogs.h"
 
 namespace {
@@ -58,6 +61,8 @@ private slots:
     void dialogsOfferTheFormats();
     void savedImageLoadsBack_data();
     void savedImageLoadsBack();
+    void entriesMatchAnyLetterCase_data();
+    void entriesMatchAnyLetterCase();
     void loadFaultNamesTheLine_data();
     void loadFaultNamesTheLine();
     void blankCheck_data();
@@ -69,6 +74,7 @@ private slots:
     void compareWithAFile();
     void marksLastUntilTheBufferChanges_data();
     void marksLastUntilTheBufferChanges();
+    void differencesAndEditsAreToldApart();
 
 private:
     QString path(const QString &name) const { return dir_.filePath(name); }
@@ -90,6 +96,39 @@ void ImageCommandsTest::dialogsOfferTheFormats() {
     for (int i = 0; i < entries.size(); ++i) {
         QVERIFY2(!qtEntries[i].contains(';'), qPrintable(qtEntries[i]));
         QCOMPARE(QtDialogs::entryOf(FormatTexts::FileFilter, qtEntries[i]), entries[i]);
+    }
+}
+
+void ImageCommandsTest::entriesMatchAnyLetterCase_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow(".BIN") << 0 << QStringList{"CHIP2.BIN", "Mixed.Bin", "chip.bin"};
+    QTest::newRow("HEX") << 1 << QStringList{"a.HEX", "b.ihx"};
+    QTest::newRow("S-records") << 2 << QStringList{"C.S19", "d.srec"};
+}
+
+void ImageCommandsTest::entriesMatchAnyLetterCase() {
+    QFETCH(int, entry);
+    QFETCH(QStringList, shown);
+    QTemporaryDir dir;
+    for (const char *name :
+         {"chip.bin", "CHIP2.BIN", "Mixed.Bin", "a.HEX", "b.ihx", "C.S19", "d.srec", "e.txt"})
+        QVERIFY(TestFiles::writeFile(dir.filePath(QLatin1String(name)), QByteArray(1, '\0')));
+    for (QFileDialog::AcceptMode mode : {QFileDialog::AcceptOpen, QFileDialog::AcceptSave}) {
+        const auto dialog =
+            QtDialogs::fileDialog(QStringLiteral("t"), FormatTexts::FileFilter, mode);
+        dialog->setDirectory(dir.path());
+        dialog->selectNameFilter(dialog->nameFilters().at(entry));
+        const auto *view = dialog->findChild<QListView *>(QStringLiteral("listView"));
+        QVERIFY(view);
+        const auto listed = [view] {
+            QStringList names;
+            for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+                names << view->model()->index(row, 0, view->rootIndex()).data().toString();
+            names.sort(Qt::CaseSensitive);
+            return names;
+        };
+        QTRY_COMPARE(listed(), shown);
     }
 }
 
@@ -378,6 +417,29 @@ void ImageCommandsTest::marksLastUntilTheBufferChanges() {
     // What stays marked is the edited byte alone, as a change of its own.
     QCOMPARE(markedCells(rig),
              change == QLatin1String("edit") ? QList<qint32>{200} : QList<qint32>{});
+}
+
+void ImageCommandsTest::differencesAndEditsAreToldApart() {
+    FormRig rig(FormRig::patient());
+    rig->chip().replace(pattern(256, 3));
+    QVERIFY(rig->chip().setByte(5, 0x00));
+    // The file holds the edit, and differs at byte 9 only.
+    QVERIFY(TestFiles::writeFile(path("other.bin"), changed(rig->chip().DataBuffer(), {9})));
+    rig.dialogs.fileNames << path("other.bin");
+    rig.trigger("fcompare");
+    QCOMPARE(markedCells(rig), (QList<qint32>{5, 9}));
+
+    QTableView *grid = rig->hexView()->lstHex();
+    const QImage shown = grid->viewport()->grab().toImage();
+    const auto background = [&](qint32 at) {
+        return shown.pixelColor(grid->visualRect(grid->model()->index(at / 16, at % 16)).topLeft() +
+                                QPoint(1, 1));
+    };
+    const QColor edited = background(5), differing = background(9);
+    QCOMPARE(edited, MarkColours::Changed);
+    QCOMPARE(differing, MarkColours::Differing);
+    const int apart = qAbs(edited.hue() - differing.hue());
+    QVERIFY2(qMin(apart, 360 - apart) >= 90, qPrintable(QString::number(apart)));
 }
 
 QTEST_MAIN(ImageCommandsTest)

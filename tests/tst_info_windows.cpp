@@ -196,9 +196,11 @@ private slots:
                                 "全部读写和校对擦除等操作，本软件操作方便，读写数据安全可靠，读写存"
                                 "储块的准确度不取决于电脑，与电脑硬件无关，最大限度的保证了数据读写"
                                 "的准确性和安全性。"));
+        // Free software: the licence, where its text is, and nothing forbidding copies.
         const QString disclaimer = childText(&about, "lblDisclaimer");
-        QVERIFY(disclaimer.contains(QStringLiteral("著作权法")));
-        QVERIFY(disclaimer.contains(QStringLiteral("国际条约")));
+        QVERIFY(disclaimer.contains(QStringLiteral("GPL-3.0-or-later")));
+        QVERIFY(disclaimer.contains(QStringLiteral("LICENSE")));
+        QVERIFY(!disclaimer.contains(QStringLiteral("未经授权")));
         QCOMPARE(childText(&about, "cmdOK"), QStringLiteral("确定"));
         QCOMPARE(childText(&about, "cmdSysInfo"), QStringLiteral("系统信息(&S)..."));
         QCOMPARE(about.findChildren<QWidget *>(QStringLiteral("Line1")).size(), 2);

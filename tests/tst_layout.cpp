@@ -14,6 +14,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <QToolBar>
+#include <QWindow>
 #include <QtTest>
 #include <algorithm>
 
@@ -61,6 +62,7 @@ private slots:
     void menuBarOffersNoMenuToHideTheToolBar();
     void controlsCarryTheirCaptionsAndTooltips();
     void toolButtonsInOrder();
+    void headingsAndRowLabelsLineUpWithTheGrid_data();
     void headingsAndRowLabelsLineUpWithTheGrid();
     void menuBarInOrder();
     void shortcutsRunTheirItems_data();
@@ -144,14 +146,43 @@ void LayoutTest::toolButtonsInOrder() {
         QVERIFY(rig.find(qPrintable(names[i - 1]))->x() < rig.find(qPrintable(names[i]))->x());
 }
 
+void LayoutTest::headingsAndRowLabelsLineUpWithTheGrid_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("forced");  // by the platform, past the window's own minimum
+    QTest::newRow("as designed") << QSize() << false;
+    QTest::newRow("asked smaller") << QSize(700, 450) << false;
+    QTest::newRow("enlarged") << QSize(1270, 880) << false;
+    QTest::newRow("forced smaller") << QSize(700, 450) << true;
+}
+
 void LayoutTest::headingsAndRowLabelsLineUpWithTheGrid() {
+    QFETCH(QSize, size);
+    QFETCH(bool, forced);
     FormRig rig(FormRig::offline());
+    const QSize designed = rig->minimumSize();
+    QVERIFY(designed.width() > 0 && designed.height() > 0);
+    if (forced)
+        rig->windowHandle()->resize(size);
+    else if (size.isValid())
+        rig->resize(size);
+    if (size.isValid())
+        QTRY_COMPARE(rig->size(), forced ? size : size.expandedTo(designed));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    // Never smaller than designed unless the platform insists; then the parts
+    // scroll and keep their places.
+    QCOMPARE(rig->minimumSize(), designed);
     QTableView *grid = rig->hexView()->lstHex();
     const auto centre = [&](QWidget *w) { return w->mapTo(&*rig, w->rect().center()); };
+    const auto rect = [&](QWidget *w) { return QRect(w->mapTo(&*rig, QPoint(0, 0)), w->size()); };
 
     QLabel *address = element(rig, "Label3", 0);
     QCOMPARE(address->text(), QStringLiteral("ADDRESS"));
-    QVERIFY(centre(address).x() < grid->mapTo(&*rig, QPoint(0, 0)).x());
+    QVERIFY(rect(address).right() < rect(grid).left());
+    // The headings sit right on the grid, whatever room the window has.
+    QVERIFY2(rect(grid).top() - rect(address).bottom() < 8,
+             qPrintable(QStringLiteral("%1 px").arg(rect(grid).top() - rect(address).bottom())));
+    for (int r = 0; r + 1 < 16; ++r)
+        QVERIFY(!rect(rig->hexView()->lblAddr(r)).intersects(rect(rig->hexView()->lblAddr(r + 1))));
 
     // Each column heading sits above its own column, each row label beside
     // its own row, whatever their element indices.

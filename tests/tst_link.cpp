@@ -29,6 +29,7 @@ class LinkTest : public QObject {
 
 private slots:
     void completeReplyInTime();
+    void replyInTimeOutlivesAWindowAboveTheWait();
     void shortReplyWaitsForTheReceiveTimeOut();
     void longReplyLeavesTheRestForTheNextFlush();
     void lateReplyIsStoredButFails();
@@ -59,6 +60,18 @@ void LinkTest::completeReplyInTime() {
     QCOMPARE(link.ReplyFrame.mid(10), QByteArray(ProgrammerLink::ReplyBufferSize - 10, '\x77'));
     QVERIFY(link.ReplyValid);
     QVERIFY(!link.replyTimer()->isActive());
+}
+
+void LinkTest::replyInTimeOutlivesAWindowAboveTheWait() {
+    FormRig rig;
+    ProgrammerLink &link = rig->link();
+    // A modal window opened over the wait holds it far past the time-out; the
+    // reply came meanwhile, in time.
+    rig.afterFrames(1, [&] { FormRig::pause(3 * rig.options.timings.replyTimeout); });
+    link.setCommand(Test);
+    QVERIFY(link.sendandread());
+    QCOMPARE(link.replyCode(), quint8(0xFD));
+    QVERIFY(!link.ReplyTimedOut);
 }
 
 void LinkTest::shortReplyWaitsForTheReceiveTimeOut() {

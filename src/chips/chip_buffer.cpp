@@ -69,16 +69,20 @@ void ChipBuffer::newBaseline() {
     setUnsavedEdits(false);
 }
 
+bool ChipBuffer::mayDiscard() const {
+    return !unsavedEdits_ || !discardQuestion_ || discardQuestion_();
+}
+
+void ChipBuffer::addLock(int change) {
+    const bool wasLocked = locked();
+    locks_ += change;
+    if (locked() != wasLocked)
+        emit lockedChanged(locked());
+}
+
 void ChipBuffer::setUnsavedEdits(bool unsaved) {
     if (unsaved == unsavedEdits_)
         return;
     unsavedEdits_ = unsaved;
     emit unsavedEditsChanged(unsaved);
-}
-
-void ChipBuffer::addLock(int step) {
-    locks_ += step;
-    // Told only when the outermost lock comes or goes.
-    if (locks_ == (step > 0 ? 1 : 0))
-        emit lockChanged(locks_ > 0);
 }

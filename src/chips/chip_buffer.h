@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <array>
+#include <functional>
 
 #include "chips/byte_marks.h"
 #include "chips/chip_catalogue.h"
@@ -55,6 +56,12 @@ public:
 
     bool locked() const { return locks_ > 0; }
 
+    // Whether the contents may go (before a read, a load, another model or
+    // the exit): true without unsaved edits; with them, `ask` decides (the
+    // user saves them, lets them go or keeps them). Without `ask`, they go.
+    void setDiscardQuestion(std::function<bool()> ask) { discardQuestion_ = std::move(ask); }
+    bool mayDiscard() const;
+
 signals:
     // The whole buffer is new: another model, a read, a load.
     void replaced();
@@ -62,14 +69,13 @@ signals:
     void bytesChanged(qint32 position, qint32 count);
     void unsavedEditsChanged(bool unsaved);
     // A chip operation took the buffer (true) or gave it back (false).
-    void lockChanged(bool locked);
+    void lockedChanged(bool locked);
 
 private:
-    void addLock(int step);
-
     void edited(qint32 position, qint32 count);
     void newBaseline();
     void setUnsavedEdits(bool unsaved);
+    void addLock(int change);
 
     QByteArray bytes_;
     // The image as last read, loaded, saved or written, and where the
@@ -80,6 +86,7 @@ private:
     qint32 blockCount_ = 0;
     bool unsavedEdits_ = false;
     int locks_ = 0;
+    std::function<bool()> discardQuestion_;
 };
 
 // Locks the buffer for as long as it lives; locks nest.

@@ -2,11 +2,10 @@
 
 #include "chips/chip_buffer.h"
 #include "chips/chip_catalogue.h"
-#include "messages/dialogs.h"
 #include "messages/texts.h"
 
-ModelSelection::ModelSelection(ChipBuffer &buffer, Dialogs &dialogs, QObject *parent)
-    : QObject(parent), buffer_(buffer), dialogs_(dialogs) {}
+ModelSelection::ModelSelection(ChipBuffer &buffer, QObject *parent)
+    : QObject(parent), buffer_(buffer) {}
 
 QString ModelSelection::statusText(int k) {
     const ChipModel &model = ChipCatalogue::model(k);
@@ -29,18 +28,9 @@ bool ModelSelection::newFile() {
     return apply(0, Texts::NewFileStatus);
 }
 
-bool ModelSelection::mayDiscardEdits() {
-    if (!buffer_.unsavedEdits())
-        return true;
-    const bool discard =
-        dialogs_.message(Texts::DiscardEditsQuestion, Texts::QuestionTitle, Dialogs::Icon::Question,
-                         Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
-    // An operation may have started while the question was open.
-    return discard && !buffer_.locked();
-}
-
 bool ModelSelection::apply(int k, const QString &status) {
-    if (buffer_.locked() || !mayDiscardEdits())
+    // An operation may have started while the question was open.
+    if (buffer_.locked() || !buffer_.mayDiscard() || buffer_.locked())
         return false;
     buffer_.selectModel(k);
     emit statusChanged(status);

@@ -4,17 +4,16 @@
 #include <QString>
 
 class ChipBuffer;
-class Dialogs;
 
 // Choosing one of the fourteen models: from its menu item, from the chooser
 // list or by "新建". Every selection starts a fresh buffer full of FFH; it is
 // refused while a chip operation runs, and when the user keeps byte edits
-// that the new buffer would discard.
+// that the new buffer would discard (ChipBuffer::mayDiscard).
 class ModelSelection : public QObject {
     Q_OBJECT
 
 public:
-    ModelSelection(ChipBuffer &buffer, Dialogs &dialogs, QObject *parent = nullptr);
+    explicit ModelSelection(ChipBuffer &buffer, QObject *parent = nullptr);
 
     // Each returns false when the selection was refused.
     bool select(int k);
@@ -31,8 +30,6 @@ signals:
 
 private:
     bool apply(int k, const QString &status);
-    bool mayDiscardEdits();
 
     ChipBuffer &buffer_;
-    Dialogs &dialogs_;
 };

@@ -21,7 +21,7 @@ ImageFormats::Format FileCommands::formatOf(const Dialogs::FileChoice &choice) {
 
 void FileCommands::open(const QString &given) {
     // A load would replace the buffer under the running operation.
-    if (buffer_.locked())
+    if (buffer_.locked() || !buffer_.mayDiscard())
         return;
     Dialogs::FileChoice choice{given, QString()};
     if (given.isEmpty()) {
@@ -73,7 +73,19 @@ void FileCommands::openBin(const QString &path) {
                        QString::number(loaded.length) + Texts::Bytes);
 }
 
-void FileCommands::save() {
+bool FileCommands::askToSaveEdits() {
+    switch (dialogs_.message(Texts::UnsavedEditsQuestion, Texts::QuestionTitle,
+                             Dialogs::Icon::Question, Dialogs::Buttons::SaveDiscardCancel)) {
+        case Dialogs::Answer::Save:
+            return save();
+        case Dialogs::Answer::Discard:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool FileCommands::save() {
     Dialogs::SaveOptions options;
     options.overwritePrompt = true;
     options.createPrompt = true;
@@ -82,14 +94,15 @@ void FileCommands::save() {
     const Dialogs::FileChoice choice = dialogs_.saveFileAs(Texts::SaveTitle, Texts::FileFilter,
                                                            FormatTexts::ImageEntries, options);
     if (choice.path.isEmpty())
-        return;
+        return false;
     places_.chosen(choice.path);
-    if (ImageFormats::save(choice.path, buffer_.DataBuffer(), formatOf(choice))) {
-        buffer_.markSaved();
-        places_.used(choice.path);
-    } else {
+    if (!ImageFormats::save(choice.path, buffer_.DataBuffer(), formatOf(choice))) {
         dialogs_.warning(Texts::SaveFailedBegin + choice.path + Texts::SaveFailedEnd);
+        return false;
     }
+    buffer_.markSaved();
+    places_.used(choice.path);
+    return true;
 }
 
 std::optional<ImageCompare::Result> FileCommands::compare() {

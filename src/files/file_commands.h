@@ -22,7 +22,12 @@ public:
     // With a path (the command line's, a dropped file, a recent one), that
     // file is loaded as if chosen in the dialog: the same checks and texts.
     void open(const QString &given = QString());
-    void save();
+    // True once the whole buffer is in the chosen file.
+    bool save();
+    // Edits neither saved nor written are about to go: "保存" saves them first
+    // (going on only once the file is written), "不保存" lets them go, "取消"
+    // keeps everything. True when the caller may go on.
+    bool askToSaveEdits();
     // Reports how the buffer differs from a chosen file and marks the bytes
     // that differ until the buffer next changes. Nothing when cancelled.
     std::optional<ImageCompare::Result> compare();

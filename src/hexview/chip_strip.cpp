@@ -9,7 +9,7 @@
 #include "chips/byte_marks.h"
 #include "chips/chip_buffer.h"
 #include "hexview/hex_page_model.h"
-#include "hexview/mark_colours.h"
+#include "hexview/mark_palette.h"
 #include "messages/texts.h"
 
 namespace {
@@ -18,7 +18,8 @@ namespace {
 constexpr int Gutter = 7;
 constexpr int BarWidth = 18;
 constexpr int MarkHeight = 3;
-const QColor DataColour(70, 130, 210);
+// Apart from the marks' hues (orange, light blue).
+const QColor DataColour(50, 150, 120);
 
 QString address(qint32 position) {
     return QStringLiteral("%1H").arg(position, 6, 16, QLatin1Char('0')).toUpper();
@@ -26,7 +27,7 @@ QString address(qint32 position) {
 
 }  // namespace
 
-ChipStrip::ChipStrip(const ChipBuffer &buffer, const MarkColours &colours, QWidget *parent)
+ChipStrip::ChipStrip(const ChipBuffer &buffer, const MarkPalette &colours, QWidget *parent)
     : QWidget(parent), buffer_(buffer), colours_(colours) {
     setObjectName(QStringLiteral("chipStrip"));
     setAccessibleName(Texts::StripTitle);

@@ -6,7 +6,7 @@
 
 class ByteMarks;
 class ChipBuffer;
-class MarkColours;
+class MarkPalette;
 
 // The whole buffer at a glance, beside the grid: the first byte at the top,
 // the last at the bottom, one mark per run of bytes, coloured by the first
@@ -22,7 +22,7 @@ public:
     // What a run shows; Marked + n - 1 for mark set n.
     enum Kind : quint8 { Blank, Zeros, Data, Marked };
 
-    ChipStrip(const ChipBuffer &buffer, const MarkColours &colours, QWidget *parent = nullptr);
+    ChipStrip(const ChipBuffer &buffer, const MarkPalette &colours, QWidget *parent = nullptr);
 
     // A set of marks, after those added before (which win).
     void addMarks(const ByteMarks *marks);
@@ -65,7 +65,7 @@ private:
     QString legendOf(int kind) const;
 
     const ChipBuffer &buffer_;
-    const MarkColours &colours_;
+    const MarkPalette &colours_;
     QList<const ByteMarks *> marks_;
     qint32 page_ = 0;
     int runs_ = 1;

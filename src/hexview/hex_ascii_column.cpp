@@ -9,11 +9,11 @@
 #include <bitset>
 
 #include "hexview/hex_page_model.h"
-#include "hexview/mark_colours.h"
+#include "hexview/mark_palette.h"
 
 HexAsciiColumn::HexAsciiColumn(const HexPageModel &model, const QTableView &grid,
-                               const MarkColours &marks, int rowHeight, QWidget *parent)
-    : QWidget(parent), model_(model), grid_(grid), markColours_(marks), rowHeight_(rowHeight) {
+                               const MarkPalette &marks, int rowHeight, QWidget *parent)
+    : QWidget(parent), model_(model), grid_(grid), markPalette_(marks), rowHeight_(rowHeight) {
     setObjectName(QStringLiteral("lstAscii"));
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setAutoFillBackground(true);
@@ -89,11 +89,11 @@ void HexAsciiColumn::paintEvent(QPaintEvent *) {
             const bool chosen = selected.test(size_t(r * HexPageModel::Columns + c));
             if (chosen) {
                 painter.fillRect(cellRect(r, c), palette().brush(QPalette::Highlight));
-            } else if (markColours_.size() > 0) {
+            } else if (markPalette_.size() > 0) {
                 const int mark = model_.markOf(at);
-                if (mark > 0 && mark <= markColours_.size())
+                if (mark > 0 && mark <= markPalette_.size())
                     painter.fillRect(cellRect(r, c),
-                                     markColours_.behind(mark, palette().color(QPalette::Text)));
+                                     markPalette_.behind(mark, palette().color(QPalette::Text)));
             }
             if (!raw_.isValid()) {
                 painter.setPen(

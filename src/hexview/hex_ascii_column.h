@@ -5,7 +5,7 @@
 #include <array>
 
 class HexPageModel;
-class MarkColours;
+class MarkPalette;
 class QTableView;
 
 // The page's bytes as characters beside the grid, row for row: 20H..7EH as
@@ -16,7 +16,7 @@ class HexAsciiColumn : public QWidget {
     Q_OBJECT
 
 public:
-    HexAsciiColumn(const HexPageModel &model, const QTableView &grid, const MarkColours &marks,
+    HexAsciiColumn(const HexPageModel &model, const QTableView &grid, const MarkPalette &marks,
                    int rowHeight, QWidget *parent = nullptr);
 
     // The page's characters row by row, as shown (empty rows left out).
@@ -46,7 +46,7 @@ private:
 
     const HexPageModel &model_;
     const QTableView &grid_;
-    const MarkColours &markColours_;
+    const MarkPalette &markPalette_;
     int rowHeight_;
     int charWidth_;
     int margin_;

@@ -3,7 +3,7 @@
 #include <QPainter>
 
 #include "hexview/hex_page_model.h"
-#include "hexview/mark_colours.h"
+#include "hexview/mark_palette.h"
 
 void HexCellDelegate::prepare(const QFont &font) const {
     if (prepared_ && font == font_)
@@ -23,11 +23,11 @@ void HexCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
     const bool selected = option.state & QStyle::State_Selected;
     if (selected) {
         painter->fillRect(option.rect, option.palette.brush(QPalette::Highlight));
-    } else if (markColours_.size() > 0) {
+    } else if (markPalette_.size() > 0) {
         const int mark = index.data(HexPageModel::MarkRole).toInt();
-        if (mark > 0 && mark <= markColours_.size())
+        if (mark > 0 && mark <= markPalette_.size())
             painter->fillRect(option.rect,
-                              markColours_.behind(mark, option.palette.color(QPalette::Text)));
+                              markPalette_.behind(mark, option.palette.color(QPalette::Text)));
     }
     const int value = index.data(HexPageModel::ByteRole).toInt();
     if (value < 0)

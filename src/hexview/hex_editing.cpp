@@ -17,13 +17,11 @@
 #include "hexview/contrast.h"
 #include "hexview/hex_cursor.h"
 #include "hexview/hex_view.h"
+#include "hexview/mark_colours.h"
 #include "messages/dialogs.h"
 #include "messages/texts.h"
 
 namespace {
-
-// The bytes changed since the image was last read, loaded, saved or written.
-const QColor ChangedColour(255, 214, 150);
 
 QString address(qint32 position) {
     return QStringLiteral("%1H").arg(position, 6, 16, QLatin1Char('0')).toUpper();
@@ -55,7 +53,7 @@ HexEditing::HexEditing(ChipBuffer &buffer, HexView &view, BufferHistory &history
         cursor_->select(position + count - 1, position);
     });
     connect(&buffer_, &ChipBuffer::unsavedEditsChanged, this, &HexEditing::showUnsaved);
-    view_.addMarks(&buffer_.changedBytes(), ChangedColour, Texts::StripChanged);
+    view_.addMarks(&buffer_.changedBytes(), MarkColours::Changed, Texts::StripChanged);
 
     QTableView *grid = view_.lstHex();
     grid->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -40,12 +40,12 @@ HexView::HexView(const ChipBuffer &buffer, QWidget *parent)
       model_(new HexPageModel(this)),
       lstHex_(new QTableView(this)),
       scrPage_(new QScrollBar(Qt::Vertical, this)),
-      strip_(new ChipStrip(buffer, markColours_, this)) {
+      strip_(new ChipStrip(buffer, markPalette_, this)) {
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
 
     lstHex_->setObjectName(QStringLiteral("lstHex"));
     lstHex_->setModel(model_);
-    delegate_ = new HexCellDelegate(markColours_, lstHex_);
+    delegate_ = new HexCellDelegate(markPalette_, lstHex_);
     lstHex_->setItemDelegate(delegate_);
     lstHex_->setFont(fixed);
     lstHex_->horizontalHeader()->hide();
@@ -67,7 +67,7 @@ HexView::HexView(const ChipBuffer &buffer, QWidget *parent)
     connect(lstHex_, &QTableView::doubleClicked, this, [this] { emit lstHexDoubleClicked(); });
 
     // The same page as characters, beside the grid.
-    ascii_ = new HexAsciiColumn(*model_, *lstHex_, markColours_, CellHeight, this);
+    ascii_ = new HexAsciiColumn(*model_, *lstHex_, markPalette_, CellHeight, this);
     connect(lstHex_->selectionModel(), &QItemSelectionModel::selectionChanged, ascii_,
             qOverload<>(&QWidget::update));
 
@@ -132,6 +132,8 @@ HexView::HexView(const ChipBuffer &buffer, QWidget *parent)
     grid->addWidget(scrPage_, 1, 3);
     grid->addWidget(strip_, 1, 4);
     grid->setColumnStretch(5, 1);
+    // Room to spare goes below the grid: the headings stay on it.
+    grid->setRowStretch(2, 1);
 
     model_->setBuffer(&buffer_.DataBuffer());
     connect(&buffer_, &ChipBuffer::replaced, this, &HexView::showpage);
@@ -188,7 +190,7 @@ qint32 HexView::itemPosition(int item) const {
 
 void HexView::addMarks(const ByteMarks *marks, const QColor &colour, const QString &legend) {
     model_->addMarks(marks);
-    markColours_.add(colour, legend);
+    markPalette_.add(colour, legend);
     strip_->addMarks(marks);
     // Marks come and go in bulk: the page is redrawn, not the cells.
     connect(marks, &ByteMarks::changed, lstHex_->viewport(), qOverload<>(&QWidget::update));

@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "hexview/hex_page_model.h"
-#include "hexview/mark_colours.h"
+#include "hexview/mark_palette.h"
 
 class ByteMarks;
 class ChipStrip;
@@ -67,7 +67,7 @@ private:
     void bytesChanged(qint32 position, qint32 count);
 
     const ChipBuffer &buffer_;
-    MarkColours markColours_;
+    MarkPalette markPalette_;
     HexPageModel *model_;
     HexCellDelegate *delegate_;
     QTableView *lstHex_;

@@ -1,26 +1,13 @@
 #pragma once
 
 #include <QColor>
-#include <QList>
-#include <QString>
-#include <QStringList>
 
-// The background of each set of marked bytes, in the order the sets were
-// added, with the words that name it in a legend. Behind text it is shown
-// shaded where needed, so that the text keeps its contrast under any
-// palette; the light palette shows the colours as given.
-class MarkColours {
-public:
-    void add(const QColor &colour, const QString &legend);
-    int size() const { return int(colours_.size()); }
-    // Set n, from 1.
-    const QString &legend(int n) const { return legends_.at(n - 1); }
-    QColor behind(int n, const QColor &text) const;
+// The backgrounds of marked bytes in the grid and the character column. Two
+// hues far apart, so that a byte edited since the last read, load, save or
+// write never passes for one that differs from a compared file.
+namespace MarkColours {
 
-private:
-    QList<QColor> colours_;
-    QStringList legends_;
-    // The colours shown behind the last text colour asked for.
-    mutable QColor text_;
-    mutable QList<QColor> shown_;
-};
+inline const QColor Changed(255, 214, 150);    // light orange
+inline const QColor Differing(170, 205, 255);  // light blue
+
+}  // namespace MarkColours

@@ -45,6 +45,10 @@ ProgrammerLink::ProgrammerLink(SerialPort *port, const Timings &timings, QObject
     });
     connect(replyTimer_, &QTimer::timeout, this, [this] {
         replyTimer_->stop();
+        // A reply that is whole came in time, however long a window opened
+        // above the wait keeps its caller from taking it.
+        if (state_ == State::Settled)
+            return;
         ReplyTimedOut = true;
         // A reply already under way is still waited for.
         setState(state_ == State::WaitingForReply ? State::Settled : state_);

@@ -9,8 +9,8 @@
 class Dialogs {
 public:
     enum class Icon { None, Information, Warning, Question };
-    enum class Buttons { Ok, YesNo };
-    enum class Answer { Ok, Yes, No };
+    enum class Buttons { Ok, YesNo, SaveDiscardCancel };
+    enum class Answer { Ok, Yes, No, Save, Discard, Cancel };
 
     // The save dialog's options (the Windows flags 200AH).
     struct SaveOptions {

@@ -22,8 +22,11 @@ inline const QString AboutDescription = QStringLiteral(
     "软件操作方便，读写数据安全可靠，读写存储块的准确度不取决于电脑，与电脑硬件无关，最大限度的保证"
     "了数据读写的准确性和安全性。");
 inline const QString AboutDisclaimer = QStringLiteral(
-    "警告：本程序受著作权法和国际条约保护。未经授权复制或传播本程序的全部或部分，"
-    "将在法律允许的最大范围内受到起诉。");
+    "本程序是自由软件：您可以依据自由软件基金会发布的 GNU 通用公共许可证第 3 版或（由您选择）"
+    "任何更新的版本（GPL-3.0-or-later）复制、修改和再发布本程序。本程序不提供任何担保。"
+    "许可证全文见程序附带的 LICENSE 文件。");
+// A link to the licence as the system keeps it, where it does.
+inline const QString AboutLicenceLink = QStringLiteral("查看许可证全文");
 inline const QString AboutOk = QStringLiteral("确定");
 inline const QString SysInfoButton = QStringLiteral("系统信息(&S)...");
 inline const QString SysInfoUnavailable = QStringLiteral("此时系统信息不可用");

@@ -129,9 +129,12 @@ inline const QString StoppedErase =
 inline const QString StoppedBlank =
     QStringLiteral("查空没有完成：前 %1 字节为空（全部为 FFH），其余没有检查。");
 
-// A model change or "新建" would discard byte edits.
-inline const QString DiscardEditsQuestion =
-    QStringLiteral("缓冲区中的数据已被修改，还没有保存或写入芯片，您确认要放弃这些修改吗？");
+// A read, a load, a model change, "新建" or the exit would discard byte edits.
+inline const QString UnsavedEditsQuestion =
+    QStringLiteral("缓冲区中的数据已被修改，还没有保存或写入芯片。是否先保存这些修改？");
+inline const QString SaveButton = QStringLiteral("保存");
+inline const QString DiscardButton = QStringLiteral("不保存");
+inline const QString CancelButton = QStringLiteral("取消");
 
 // Stopping an operation.
 inline const QString StopButton = QStringLiteral("停止");

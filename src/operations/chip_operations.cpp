@@ -285,6 +285,11 @@ void ChipOperations::finish() {
 // --- The commands -----------------------------------------------------------
 
 ChipOperations::Outcome ChipOperations::read() {
+    if (!canStart())
+        return Outcome::NotStarted;
+    if (!buffer_.mayDiscard())
+        return Outcome::Declined;
+    // Something else may have taken the link while the question was open.
     return canStart() ? run(readRecipe()) : Outcome::NotStarted;
 }
 

@@ -27,7 +27,7 @@ public:
         Done,        // ran to its end
         NotStarted,  // something else holds the link, or the program is leaving;
                      // for the blank check also: the operations are off (offline)
-        Declined,    // the user said No to the confirmation
+        Declined,    // the user said No to the confirmation, or kept unsaved edits
         Mismatch,    // a verify found a byte that differs (VerifyPosition), a blank
                      // check one that is not FFH (NotBlankPosition)
         NoAnswer,    // the box stopped answering

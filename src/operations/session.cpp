@@ -12,9 +12,11 @@ Session::Session(Dialogs &dialogs, SerialPort *port, const Timings &timings, QOb
       supervision_(link_, online_, search_, dialogs, checkTimer_, this),
       progress_(this),
       operations_(buffer_, link_, dialogs, online_, supervision_, progress_, this),
-      selection_(buffer_, dialogs, this),
+      selection_(buffer_, this),
       files_(buffer_, dialogs, this) {
     checkTimer_->setInterval(timings.onlineCheck);
+    // Edits neither saved nor written are asked about before they go.
+    buffer_.setDiscardQuestion([this] { return files_.askToSaveEdits(); });
     connect(checkTimer_, &QTimer::timeout, &supervision_, &OnlineSupervision::check);
     // The box is told every model chosen while it is online.
     connect(&selection_, &ModelSelection::selected, &operations_, &ChipOperations::sendxh);

@@ -1,9 +1,11 @@
 #include "windows/about_window.h"
 
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "messages/info_texts.h"
@@ -11,6 +13,9 @@
 #include "windows/sysinfo.h"
 
 namespace {
+
+// Where Debian keeps the licence's text (the package's copyright file names it).
+const QString InstalledLicence = QStringLiteral("/usr/share/common-licenses/GPL-3");
 
 QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent) {
     auto *label = new QLabel(text, parent);
@@ -63,6 +68,18 @@ AboutWindow::AboutWindow(SysInfoLauncher &launcher, QWidget *parent) : QDialog(p
     QLabel *lblDisclaimer =
         makeParagraph(QStringLiteral("lblDisclaimer"), InfoTexts::AboutDisclaimer, 360, this);
     lblDisclaimer->setForegroundRole(QPalette::PlaceholderText);
+    auto *disclaimer = new QVBoxLayout;
+    disclaimer->addWidget(lblDisclaimer);
+    if (QFileInfo::exists(InstalledLicence)) {
+        QLabel *lblLicence = makeLabel(
+            QStringLiteral("lblLicence"),
+            QStringLiteral("<a href=\"%1\">%2</a>")
+                .arg(QUrl::fromLocalFile(InstalledLicence).toString(), InfoTexts::AboutLicenceLink),
+            this);
+        lblLicence->setOpenExternalLinks(true);
+        disclaimer->addWidget(lblLicence);
+    }
+    disclaimer->addStretch();
 
     auto *cmdOK = new QPushButton(InfoTexts::AboutOk, this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
@@ -97,7 +114,7 @@ AboutWindow::AboutWindow(SysInfoLauncher &launcher, QWidget *parent) : QDialog(p
     buttons->addStretch();
     auto *bottom = new QHBoxLayout;
     bottom->setSpacing(16);
-    bottom->addWidget(lblDisclaimer, 0, Qt::AlignTop);
+    bottom->addLayout(disclaimer);
     bottom->addStretch();
     bottom->addLayout(buttons);
 

@@ -2,16 +2,29 @@
 
 #include <QCoreApplication>
 
+#include "chips/chip_buffer.h"
 #include "link/programmer_link.h"
 #include "messages/dialogs.h"
 #include "messages/texts.h"
 
-ExitCommand::ExitCommand(ProgrammerLink &link, Dialogs &dialogs, std::array<QTimer *, 3> timers,
-                         QObject *parent)
-    : QObject(parent), link_(link), dialogs_(dialogs), timers_{timers[0], timers[1], timers[2]} {}
+ExitCommand::ExitCommand(ProgrammerLink &link, ChipBuffer &buffer, Dialogs &dialogs,
+                         std::array<QTimer *, 3> timers, QObject *parent)
+    : QObject(parent),
+      link_(link),
+      buffer_(buffer),
+      dialogs_(dialogs),
+      timers_{timers[0], timers[1], timers[2]} {}
 
 bool ExitCommand::leaving() const {
     return link_.QuitRequested;
+}
+
+bool ExitCommand::confirmed() {
+    // One question: unsaved edits are asked about instead of the exit itself.
+    if (buffer_.unsavedEdits())
+        return buffer_.mayDiscard();
+    return dialogs_.message(Texts::ExitQuestion, Texts::QuestionTitle, Dialogs::Icon::Question,
+                            Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
 }
 
 void ExitCommand::fquit_Click() {
@@ -24,11 +37,9 @@ void ExitCommand::fquit_Click() {
     }
 
     asking_ = true;
-    const Dialogs::Answer answer =
-        dialogs_.message(Texts::ExitQuestion, Texts::QuestionTitle, Dialogs::Icon::Question,
-                         Dialogs::Buttons::YesNo);
+    const bool leave = confirmed();
     asking_ = false;
-    if (answer != Dialogs::Answer::Yes) {
+    if (!leave) {
         link_.withdrawQuit();
         for (size_t i = 0; i < timers_.size(); ++i)
             if (wasActive[i])

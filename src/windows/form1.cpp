@@ -1,6 +1,7 @@
 #include "windows/form1.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QColor>
 #include <QComboBox>
@@ -18,6 +19,7 @@
 #include "files/file_commands.h"
 #include "hexview/byte_editor.h"
 #include "hexview/hex_view.h"
+#include "hexview/mark_colours.h"
 #include "link/online_state.h"
 #include "link/online_supervision.h"
 #include "link/port_search.h"
@@ -62,13 +64,13 @@ Form1::Form1(Dialogs &dialogs, SerialPort *port, const Timings &timings, QWidget
 
     buildUi();
 
-    exit_ = new ExitCommand(link(), dialogs_, {link().replyTimer(), Timer2, Timer3}, this);
+    exit_ = new ExitCommand(link(), chip(), dialogs_, {link().replyTimer(), Timer2, Timer3}, this);
     controls_ = new OperationControls(
         online(), Text1, {Command6, Command7, Command8, Command9, Command10}, icoprate);
     progressDisplay_ = new ProgressDisplay(session_->progress(), ProgressBar1, Command3, Label4);
     editor_ = std::make_unique<ByteEditor>(chip(), *hexView_, dialogs_, *history_);
     // The bytes that differ from a file compared with the buffer.
-    hexView_->addMarks(&files().differences(), QColor(255, 190, 120), Texts::StripDiffers);
+    hexView_->addMarks(&files().differences(), MarkColours::Differing, Texts::StripDiffers);
     registry_ = std::make_unique<SystemRegistry>();
     sysInfo_ = std::make_unique<SysInfoLauncher>(*registry_, dialogs_);
     setWindowIcon(Pictures::programIcon());
@@ -134,6 +136,26 @@ void Form1::connectHandlers() {
     connect(&supervision(), &OnlineSupervision::exitEnabled, Command12, &QWidget::setEnabled);
     connect(&link(), &ProgrammerLink::frameSent, progressDisplay_, &ProgressDisplay::frameSent);
     connect(exit_, &ExitCommand::closeWindows, this, &Form1::closeWindows);
+    lockBufferCommands();
+}
+
+void Form1::lockBufferCommands() {
+    // While an operation holds the buffer, nothing is offered that would
+    // replace it or open a window above the operation's wait. A group keeps
+    // each item's own state (undo, redo) for when it comes back.
+    auto *commands = new QActionGroup(this);
+    commands->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    for (const char *name : {"fnew", "fopen", "fsave", "fcompare", "fundo", "fredo", "fpaste",
+                             "ffill", "fgoto", "ffind", "ffindnext"})
+        commands->addAction(findChild<QAction *>(QLatin1String(name)));
+    for (QAction *model : modelActions_)
+        commands->addAction(model);
+    connect(&chip(), &ChipBuffer::lockedChanged, this, [this, commands](bool locked) {
+        commands->setEnabled(!locked);
+        for (QWidget *control : {static_cast<QWidget *>(Command4), static_cast<QWidget *>(Command2),
+                                 static_cast<QWidget *>(Combo1)})
+            control->setEnabled(!locked);
+    });
 }
 
 void Form1::setStartupWindow(Form2 *startup) {

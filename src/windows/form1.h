@@ -91,6 +91,7 @@ private:
     void buildToolsMenu();
     void buildToolButtons();
     void connectHandlers();
+    void lockBufferCommands();
     void setStatusText(const QString &text);
     void showPortRefusal(SerialPort::OpenFailure reason, const QString &device);
     void clearPortNotice();

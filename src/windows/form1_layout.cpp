@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleFactory>
@@ -83,6 +84,17 @@ protected:
             return true;
         }
         return false;
+    }
+};
+
+// Asks for room for all of its contents, so that the window's least size is
+// the designed one; given less all the same, it scrolls them.
+class WholeScrollArea : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+
+    QSize minimumSizeHint() const override {
+        return widget() ? widget()->minimumSizeHint() : QScrollArea::minimumSizeHint();
     }
 };
 
@@ -203,8 +215,15 @@ void Form1::buildUi() {
     buildMenus();
     buildToolButtons();
 
-    auto *central = new QWidget(this);
-    setCentralWidget(central);
+    // The parts scroll rather than overlap should the window ever be smaller
+    // than designed (a window manager that ignores the minimum, say).
+    auto *scroll = new WholeScrollArea(this);
+    scroll->setObjectName(QStringLiteral("centralScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    auto *central = new QWidget(scroll);
+    scroll->setWidget(central);
+    setCentralWidget(scroll);
 
     Label2 = new QLabel(Texts::WelcomeBanner, central);
     Label2->setObjectName(QStringLiteral("Label2"));

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 
 #include "messages/texts.h"
@@ -38,6 +39,8 @@ QMessageBox::Icon qtIcon(Dialogs::Icon icon) {
 
 Dialogs::Answer QtDialogs::message(const QString &text, const QString &title, Icon icon,
                                    Buttons buttons) {
+    if (buttons == Buttons::SaveDiscardCancel)
+        return askToSave(text, title, icon);
     QMessageBox box(
         qtIcon(icon), title.isEmpty() ? Texts::AppTitle : title, displayText(text),
         buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
@@ -46,6 +49,20 @@ Dialogs::Answer QtDialogs::message(const QString &text, const QString &title, Ic
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     return answer == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+Dialogs::Answer QtDialogs::askToSave(const QString &text, const QString &title, Icon icon) {
+    QMessageBox box(qtIcon(icon), title.isEmpty() ? Texts::AppTitle : title, displayText(text),
+                    QMessageBox::NoButton, dialogParent());
+    QPushButton *save = box.addButton(Texts::SaveButton, QMessageBox::AcceptRole);
+    QPushButton *discard = box.addButton(Texts::DiscardButton, QMessageBox::DestructiveRole);
+    // Esc and the close box cancel too.
+    box.setEscapeButton(box.addButton(Texts::CancelButton, QMessageBox::RejectRole));
+    box.setDefaultButton(save);
+    box.exec();
+    if (box.clickedButton() == save)
+        return Answer::Save;
+    return box.clickedButton() == discard ? Answer::Discard : Answer::Cancel;
 }
 
 QString QtDialogs::input(const QString &title, const QString &prompt) {
@@ -80,34 +97,49 @@ QString QtDialogs::entryOf(const QString &filter, const QString &qtEntry) {
     return parts.value(2 * (at < 0 ? 0 : at));
 }
 
+std::unique_ptr<QFileDialog> QtDialogs::fileDialog(const QString &title, const QString &filter,
+                                                   QFileDialog::AcceptMode mode,
+                                                   const QString &start) {
+    auto dialog = std::make_unique<QFileDialog>(dialogParent(), title, start, qtFilter(filter));
+    // Qt's own dialog, not the desktop's: its patterns match any letter case
+    // (chip.bin under "*.BIN", as where the program comes from), and it
+    // speaks the program's language.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setFilter(dialog->filter() & ~QDir::CaseSensitive);
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                        : QFileDialog::AnyFile);
+    return dialog;
+}
+
+QtDialogs::FileChoice QtDialogs::chosen(QFileDialog &dialog, const QString &filter) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return {dialog.selectedFiles().first(), entryOf(filter, dialog.selectedNameFilter())};
+}
+
 QtDialogs::FileChoice QtDialogs::chooseOpen(const QString &title, const QString &filter) {
-    const QString qt = qtFilter(filter);
-    QString selected = qt.section(QLatin1String(";;"), 0, 0);
-    const QString name =
-        QFileDialog::getOpenFileName(dialogParent(), title, startPath(), qt, &selected);
-    return {name, entryOf(filter, selected)};
+    return chosen(*fileDialog(title, filter, QFileDialog::AcceptOpen, startPath()), filter);
 }
 
 QtDialogs::FileChoice QtDialogs::chooseSave(const QString &title, const QString &filter,
                                             const SaveOptions &options) {
-    const QString qt = qtFilter(filter);
-    QString selected = qt.section(QLatin1String(";;"), 0, 0);
-    QFileDialog::Options qtOptions;
-    if (!options.overwritePrompt)
-        qtOptions |= QFileDialog::DontConfirmOverwrite;
     // Qt's file dialogs never change the process's current directory.
+    const std::unique_ptr<QFileDialog> dialog =
+        fileDialog(title, filter, QFileDialog::AcceptSave, startPath());
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, !options.overwritePrompt);
     for (;;) {
-        const QString name = QFileDialog::getSaveFileName(dialogParent(), title, startPath(), qt,
-                                                          &selected, qtOptions);
+        const FileChoice choice = chosen(*dialog, filter);
+        const QString &name = choice.path;
         if (name.isEmpty() || !options.createPrompt || QFileInfo::exists(name))
-            return {name, entryOf(filter, selected)};
+            return choice;
         // Qt has no create prompt of its own: ask as the Windows dialog does,
         // and on No let the user choose again.
         const QMessageBox::StandardButton answer = QMessageBox::question(
             dialogParent(), title, name + QLatin1Char('\n') + Texts::CreatePrompt,
             QMessageBox::Yes | QMessageBox::No);
         if (answer == QMessageBox::Yes)
-            return {name, entryOf(filter, selected)};
+            return choice;
     }
 }
 

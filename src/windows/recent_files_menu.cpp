@@ -13,7 +13,7 @@ RecentFilesMenu::RecentFilesMenu(QMenu *menu, FileCommands &files, ChipBuffer &b
                                  Dialogs &dialogs, QObject *parent)
     : QObject(parent), menu_(menu), files_(files), buffer_(buffer), dialogs_(dialogs) {
     connect(&files_.places(), &FilePlaces::fileUsed, this, &RecentFilesMenu::add);
-    connect(&buffer_, &ChipBuffer::lockChanged, this, &RecentFilesMenu::show);
+    connect(&buffer_, &ChipBuffer::lockedChanged, this, &RecentFilesMenu::show);
     show();
 }
 

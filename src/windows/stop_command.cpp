@@ -16,7 +16,7 @@ StopCommand::StopCommand(ChipBuffer &buffer, ChipOperations &operations, Dialogs
       button_(button),
       escape_(escape) {
     // A chip operation holds the buffer for as long as it runs.
-    connect(&buffer, &ChipBuffer::lockChanged, this, &StopCommand::running);
+    connect(&buffer, &ChipBuffer::lockedChanged, this, &StopCommand::running);
     connect(button, &QAbstractButton::clicked, this, &StopCommand::stop);
     connect(escape, &QAction::triggered, this, &StopCommand::stop);
     connect(&operations_, &ChipOperations::stopped, this, [this](const QString &report) {

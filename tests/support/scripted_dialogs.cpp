@@ -23,7 +23,9 @@ Dialogs::Answer ScriptedDialogs::message(const QString &text, const QString &tit
     record(call);
     if (buttons == Buttons::Ok)
         return Answer::Ok;
-    return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
+    if (!answers.isEmpty())
+        return answers.takeFirst();
+    return buttons == Buttons::SaveDiscardCancel ? Answer::Cancel : defaultAnswer;
 }
 
 QString ScriptedDialogs::input(const QString &title, const QString &prompt) {

@@ -34,7 +34,8 @@ public:
     FileChoice saveFileAs(const QString &title, const QString &filter, const QString &moreEntries,
                           const SaveOptions &options) override;
 
-    // Answers to Yes/No boxes, taken in order; then defaultAnswer.
+    // Answers to Yes/No and Save/Discard/Cancel boxes, taken in order; then
+    // defaultAnswer, or Cancel for the unsaved-edits question.
     QList<Answer> answers;
     Answer defaultAnswer = Answer::Yes;
     // Answers to input boxes, taken in order; then empty (cancel).

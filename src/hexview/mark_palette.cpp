@@ -1,14 +1,14 @@
-#include "hexview/mark_colours.h"
+#include "hexview/mark_palette.h"
 
 #include "hexview/contrast.h"
 
-void MarkColours::add(const QColor &colour, const QString &legend) {
+void MarkPalette::add(const QColor &colour, const QString &legend) {
     colours_ << colour;
     legends_ << legend;
     shown_.clear();
 }
 
-QColor MarkColours::behind(int n, const QColor &text) const {
+QColor MarkPalette::behind(int n, const QColor &text) const {
     // Painted for every marked cell: worked out once per text colour.
     if (text != text_ || shown_.size() != colours_.size()) {
         text_ = text;
