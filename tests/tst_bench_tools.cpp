@@ -89,7 +89,8 @@ void BenchToolsTest::stopAfterBlock_data() {
     // 24C02: 32 blocks; block 9 is frame 12 (open, select, blocks 0..9).
     const QString tenOf32 = QStringLiteral("已停止：完成 10/32 块。");
     QTest::newRow("read, Esc") << "Command6" << 12 << true << 0 << 10
-                               << tenOf32 + "读芯片没有完成（只读出了前 80 字节），缓冲区数据没有改变。";
+                               << tenOf32 +
+                                      "读芯片没有完成（只读出了前 80 字节），缓冲区数据没有改变。";
     QTest::newRow("write, 停止") << "Command7" << 12 << false << 10 << 0
                                  << tenOf32 +
                                         "写芯片没有完成：芯片中只有前 80 "
@@ -289,16 +290,21 @@ void BenchToolsTest::nonsenseSettingsAreIgnored() {
 
 void BenchToolsTest::fileFromAnywhereLoadsAsOpenDoes_data() {
     QTest::addColumn<QString>("way");
-    QTest::addColumn<int>("size");  // -1: no such file
-    for (const char *way : {"打开文件", "command line", "drop", "recent"})
+    QTest::addColumn<int>("size");     // -1: no such file
+    QTest::addColumn<bool>("edited");  // unsaved edits, kept when asked
+    for (const char *way : {"打开文件", "command line", "drop", "recent"}) {
         for (int size : {100, 300, -1})
             QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(way).arg(size)))
-                << QString(way) << size;
+                << QString(way) << size << false;
+        QTest::newRow(qPrintable(QStringLiteral("%1, edits kept").arg(way)))
+            << QString(way) << 100 << true;
+    }
 }
 
 void BenchToolsTest::fileFromAnywhereLoadsAsOpenDoes() {
     QFETCH(QString, way);
     QFETCH(int, size);
+    QFETCH(bool, edited);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("data.bin"));
     if (size >= 0)
@@ -306,12 +312,14 @@ void BenchToolsTest::fileFromAnywhereLoadsAsOpenDoes() {
 
     // What "打开文件" shows and leaves for the file chosen in its dialog.
     FormRig reference(FormRig::offline());
+    FormRig rig(FormRig::offline());
+    if (edited)
+        QVERIFY(reference->chip().setByte(7, 0x77) && rig->chip().setByte(7, 0x77));
     reference.dialogs.fileNames << path;
     reference.trigger("fopen");
     const QStringList said = reference.dialogs.messageTexts();
-    QCOMPARE(said.size(), size == 100 ? 0 : 1);
+    QCOMPARE(said.size(), size == 100 && !edited ? 0 : 1);
 
-    FormRig rig(FormRig::offline());
     if (way == "command line") {
         const QString current = QDir::currentPath();
         QDir::setCurrent(dir.path());
