@@ -94,7 +94,14 @@ public:
     using QScrollArea::QScrollArea;
 
     QSize minimumSizeHint() const override {
-        return widget() ? widget()->minimumSizeHint() : QScrollArea::minimumSizeHint();
+        if (!widget())
+            return QScrollArea::minimumSizeHint();
+        // Word-wrapped notes may need more lines at the least width than the
+        // least size counts: the height they take there.
+        QSize least = widget()->minimumSizeHint();
+        if (widget()->hasHeightForWidth())
+            least.setHeight(qMax(least.height(), widget()->heightForWidth(least.width())));
+        return least;
     }
 };
 
