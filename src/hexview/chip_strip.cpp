@@ -39,7 +39,8 @@ ChipStrip::ChipStrip(const ChipBuffer &buffer, const MarkPalette &colours, QWidg
 }
 
 QSize ChipStrip::sizeHint() const {
-    return QSize(Gutter + BarWidth + 2, HexPageModel::Rows * 21);
+    // As high as the view makes it: beside the grid, the grid's height.
+    return QSize(Gutter + BarWidth + 2, HexPageModel::PageSize);
 }
 
 void ChipStrip::addMarks(const ByteMarks *marks) {

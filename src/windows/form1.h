@@ -32,7 +32,6 @@ class QTimer;
 class QToolButton;
 class QSettings;
 class Registry;
-class StopCommand;
 class SysInfoLauncher;
 
 // The main window: the controls by the names the user and the tests know
@@ -73,7 +72,6 @@ public:
     BufferHistory *history() const { return history_; }
     QString statusText() const;
     RecentFilesMenu &recentFiles() { return *recent_; }
-    MarkSteps &differenceSteps() { return *differenceSteps_; }
 
     QTimer *Timer2 = nullptr;
     QTimer *Timer3 = nullptr;
@@ -157,7 +155,6 @@ private:
     std::unique_ptr<ByteEditor> editor_;
     std::unique_ptr<Registry> registry_;
     std::unique_ptr<SysInfoLauncher> sysInfo_;
-    StopCommand *stop_ = nullptr;
     RecentFilesMenu *recent_ = nullptr;
     MarkSteps *differenceSteps_ = nullptr;
     WindowMemory memory_;

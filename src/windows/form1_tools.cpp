@@ -25,7 +25,7 @@ void Form1::addBenchTools() {
     escape->setObjectName(QStringLiteral("actStop"));
     escape->setShortcut(QKeySequence(Qt::Key_Escape));
     addAction(escape);
-    stop_ = new StopCommand(chip(), operations(), dialogs_, cmdStop, escape, this);
+    new StopCommand(chip(), operations(), dialogs_, cmdStop, escape, this);
 
     recent_ = new RecentFilesMenu(recentMenu_, files(), chip(), dialogs_, this);
     new FileDrop(this, files(), chip());
