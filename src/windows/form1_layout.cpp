@@ -94,14 +94,25 @@ public:
     using QScrollArea::QScrollArea;
 
     QSize minimumSizeHint() const override {
-        if (!widget())
-            return QScrollArea::minimumSizeHint();
-        // Word-wrapped notes may need more lines at the least width than the
-        // least size counts: the height they take there.
-        QSize least = widget()->minimumSizeHint();
+        return widget() ? whole(widget()->minimumSizeHint()) : QScrollArea::minimumSizeHint();
+    }
+    QSize sizeHint() const override {
+        return widget() ? whole(widget()->sizeHint()) : QScrollArea::sizeHint();
+    }
+
+protected:
+    // As tall as wrapped texts need at that width.
+    QSize whole(QSize size) const {
         if (widget()->hasHeightForWidth())
-            least.setHeight(qMax(least.height(), widget()->heightForWidth(least.width())));
-        return least;
+            size.setHeight(qMax(size.height(), widget()->heightForWidth(size.width())));
+        return size;
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        // The contents' needs changed: so did the window's.
+        if (watched == widget() && event->type() == QEvent::LayoutRequest)
+            updateGeometry();
+        return QScrollArea::eventFilter(watched, event);
     }
 };
 
