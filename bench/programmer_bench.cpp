@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QSysInfo>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -27,24 +28,28 @@
 #include <memory>
 #include <vector>
 
-#include "app/program.h"
 #include "box/box_core.h"
 #include "box/memory_port.h"
 #include "chips/checksums.h"
 #include "chips/chip_buffer.h"
 #include "chips/model_selection.h"
+#include "hexview/chip_strip.h"
+#include "hexview/hex_view.h"
 #include "link/port_numbering.h"
 #include "link/port_search.h"
 #include "link/programmer_link.h"
 #include "link/qt_serial_port.h"
 #include "messages/texts.h"
+#include "startup_bench.h"
 #include "support/emulator_process.h"
 #include "support/scripted_dialogs.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
-#include "hexview/hex_view.h"
 
 namespace {
+
+using Bench::fail;
+using Bench::monotonicNanos;
 
 constexpr int Model24C64 = 5;
 constexpr int Model24C512 = 8;
@@ -62,17 +67,6 @@ long contextSwitches() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_nvcsw + usage.ru_nivcsw;
-}
-
-qint64 monotonicNanos() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
-}
-
-void fail(const QString &why) {
-    std::fprintf(stderr, "programmer-bench: %s\n", qPrintable(why));
-    std::exit(1);
 }
 
 // The main window as the user runs it in online use, its dialogs answering
@@ -175,52 +169,11 @@ QString number(double value, int decimals) {
     return QString::number(value, 'f', decimals);
 }
 
-// Start-up: a child process starts the program as main() does, chooses
-// offline use and reports when the main window has been painted.
-class FirstPaint : public QObject {
-public:
-    FirstPaint(QWidget *window, qint64 parentStart) : window_(window), parentStart_(parentStart) {}
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override {
-        auto *widget = qobject_cast<QWidget *>(watched);
-        if (event->type() == QEvent::Paint && widget && widget->window() == window_ && !reported_) {
-            reported_ = true;
-            QTimer::singleShot(0, qApp, [this] {
-                std::printf("%lld\n", static_cast<long long>(monotonicNanos() - parentStart_));
-                std::fflush(stdout);
-                // exit(), not quit(): quit() would close the window, which asks.
-                QCoreApplication::exit(0);
-            });
-        }
-        return false;
-    }
-
-private:
-    QWidget *window_;
-    qint64 parentStart_;
-    bool reported_ = false;
-};
-
-int startupChild(int argc, char *argv[], qint64 parentStart) {
-    QApplication app(argc, argv);
-    QTemporaryDir lockFolder;
-    Program program(QApplication::arguments(), lockFolder.filePath(QStringLiteral("bench.lock")));
-    if (!program.mayStart())
-        return 1;
-    FirstPaint firstPaint(&program.mainWindow(), parentStart);
-    app.installEventFilter(&firstPaint);
-    program.showStartupWindow();
-    QTimer::singleShot(0, &program.startupWindow(),
-                       [&program] { program.startupWindow().Command2->click(); });
-    return QCoreApplication::exec();
-}
-
 }  // namespace
 
 int main(int argc, char *argv[]) {
     if (argc == 3 && QByteArray(argv[1]) == "--startup-child")
-        return startupChild(argc, argv, QByteArray(argv[2]).toLongLong());
+        return Bench::startupChild(argc, argv, QByteArray(argv[2]).toLongLong());
 
     QApplication app(argc, argv);
     const int runs =
@@ -358,7 +311,7 @@ int main(int argc, char *argv[]) {
         Driven program(new MemoryPort(box.bank));
         program.form->selection().select(Model24C512);
         HexView *view = program.form->hexView();
-        std::vector<double> page, scroll, typed, sums;
+        std::vector<double> page, scroll, typed, sums, strip;
         for (int run = 0; run < runs; ++run) {
             QElapsedTimer clock;
             clock.start();
@@ -403,6 +356,22 @@ int main(int argc, char *argv[]) {
             for (int i = 0; i < times; ++i)
                 kept = kept + Checksums::of(buffer).crc32;
             sums.push_back(clock.nsecsElapsed() / 1e6 / times);
+
+            // The whole-chip strip worked out afresh and painted, over a
+            // buffer of every kind of run: data, 00H, FFH, changed bytes.
+            QByteArray mixed = buffer;
+            mixed.replace(0x4000, 0x4000, QByteArray(0x4000, '\0'));
+            mixed.replace(0x8000, 0x8000, QByteArray(0x8000, '\xFF'));
+            program.form->chip().replace(mixed);
+            for (qint32 at = 0x9000; at < 0x10000; at += 0x1000)
+                program.form->chip().setByte(at, 0x5A);
+            ChipStrip *bar = view->strip();
+            clock.restart();
+            for (int i = 0; i < times; ++i) {
+                bar->refresh();
+                bar->repaint();
+            }
+            strip.push_back(clock.nsecsElapsed() / 1e6 / times);
         }
         const double m = median(page);
         rows << Row{QStringLiteral("hex view: one page redrawn and painted, with the ASCII column, "
@@ -416,23 +385,31 @@ int main(int argc, char *argv[]) {
         const double c = median(sums);
         rows << Row{QStringLiteral("checksums (8-bit, 16-bit sum, CRC-32) of 64 KiB, ms"),
                     number(c, 3), QStringLiteral("≤ 1"), c <= 1};
+        const double s = median(strip);
+        rows << Row{QStringLiteral("whole-chip strip of a 24C512 worked out and painted, ms"),
+                    number(s, 3), QStringLiteral("≤ 1"), s <= 1};
     }
 
-    // 6. Start-up, offline use, from process start to the main window shown.
+    // 6. Start-up, offline use, from process start to the main window shown:
+    // with no settings, and with the settings of a run before (a 24C512, a
+    // folder, a position, eight recent files). Turn about, so that the
+    // machine's moods fall on both alike.
     if (wanted("startup")) {
-        std::vector<double> ms;
+        QTemporaryDir empty, kept;
+        Bench::writeSettings(kept.path());
+        std::vector<double> without, with;
         for (int run = 0; run < runs; ++run) {
-            QProcess child;
-            const qint64 start = monotonicNanos();
-            child.start(QCoreApplication::applicationFilePath(),
-                        {QStringLiteral("--startup-child"), QString::number(start)});
-            if (!child.waitForFinished(10000))
-                fail(QStringLiteral("start-up child did not finish"));
-            ms.push_back(child.readAllStandardOutput().trimmed().toLongLong() / 1e6);
+            without.push_back(Bench::startupMs(empty.path()));
+            with.push_back(Bench::startupMs(kept.path()));
         }
-        const double m = median(ms);
+        const double m = median(without);
+        const double k = median(with);
         rows << Row{QStringLiteral("start-up to the main window, offline use, ms"), number(m, 0),
                     QStringLiteral("≤ 500"), m <= 500};
+        rows << Row{QStringLiteral("start-up with the settings of a run before, ms"), number(k, 0),
+                    QStringLiteral("≤ 500"), k <= 500};
+        rows << Row{QStringLiteral("start-up with settings / without"), number(k / m, 3),
+                    QStringLiteral("≤ 1.10"), k / m <= 1.10};
     }
 
     QFile cpuinfo(QStringLiteral("/proc/cpuinfo"));

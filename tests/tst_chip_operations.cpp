@@ -803,7 +803,8 @@ void ChipOperationsTest::nothingReplacesTheBufferDuringAnOperation() {
     QCOMPARE(state.ChipCode(), M24C04);
     QCOMPARE(state.BlockCount(), 63);
     QCOMPARE(combo->currentIndex(), M24C04);
-    QCOMPARE(rig->statusText(), statusBefore);
+    // A read says where the buffer now comes from; nothing else changed panel 1.
+    QCOMPARE(rig->statusText(), op == Read ? ChipOperations::readStatus(M24C04) : statusBefore);
     QCOMPARE(state.DataBuffer(), op == Read ? chip : bufferBefore);
     QCOMPARE(rig.framesWithCode(Check).size(), 0);
     const int rounds = op == Auto ? 2 : 1;
@@ -844,18 +845,21 @@ void ChipOperationsTest::everyCommandOfferedDuringAnOperation() {
             FormRig::pause(3 * rig.options.timings.replyTimeout);
     };
 
-    // At block 10, everything the window offers at that moment.
+    // At block 10, everything the window offers at that moment, but "停止"
+    // and its Esc, which are there to end it (tst_bench_tools tries them).
+    const QStringList stops = {"actStop", "cmdStop"};
     QStringList offered;
     rig.afterFrames(2 + 10, [&] {
         running = true;
         for (QAction *item : rig->findChildren<QAction *>())
             if (item->isEnabled() && !item->menu() && !item->isSeparator() &&
-                !item->objectName().isEmpty()) {
+                !item->objectName().isEmpty() && !stops.contains(item->objectName())) {
                 offered << item->objectName();
                 item->trigger();
             }
         for (QToolButton *button : rig.find("toolBar")->findChildren<QToolButton *>())
-            if (button->isEnabled() && button->isVisible()) {
+            if (button->isEnabled() && button->isVisible() &&
+                !stops.contains(button->objectName())) {
                 offered << button->objectName();
                 button->click();
             }

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
@@ -138,8 +139,9 @@ void LayoutTest::toolButtonsInOrder() {
             names << w->objectName();
             QVERIFY2(!w->icon().isNull(), qPrintable(w->objectName()));
         }
+    // The specified nine, then "停止".
     QCOMPARE(names, QStringList({"Command4", "Command2", "Command6", "Command7", "Command8",
-                                 "Command9", "Command10", "Command11", "Command12"}));
+                                 "Command9", "Command10", "Command11", "Command12", "cmdStop"}));
     // Left to right on screen as well.
     for (int i = 1; i < names.size(); ++i)
         QVERIFY(rig.find(qPrintable(names[i - 1]))->x() < rig.find(qPrintable(names[i]))->x());
@@ -170,6 +172,11 @@ void LayoutTest::headingsAndRowLabelsLineUpWithTheGrid() {
     // Never smaller than designed unless the platform insists; then the parts
     // scroll and keep their places.
     QCOMPARE(rig->minimumSize(), designed);
+    // Room enough, nothing is cut off: the parts need no scrolling.
+    const auto *scroll = rig.find<QScrollArea>("centralScroll");
+    if (!forced)
+        QVERIFY(!scroll->horizontalScrollBar()->isVisible() &&
+                !scroll->verticalScrollBar()->isVisible());
     QTableView *grid = rig->hexView()->lstHex();
     const auto centre = [&](QWidget *w) { return w->mapTo(&*rig, w->rect().center()); };
     const auto rect = [&](QWidget *w) { return QRect(w->mapTo(&*rig, QPoint(0, 0)), w->size()); };
@@ -218,6 +225,7 @@ void LayoutTest::menuBarInOrder() {
         "  p1|-",
         "  fopen|打开文件|F2",
         "  fsave|保存文件|F3",
+        "  frecent|最近打开的文件",
         "  p2|-",
         "  fquit|退出系统|Ctrl+C",
         "fsetting|系统设置(&S)",
@@ -271,6 +279,9 @@ void LayoutTest::menuBarInOrder() {
         "  ffindnext|查找下一个|Ctrl+L",
         "ftools|工具(&T)",
         "  fcompare|与文件比较...|F10",
+        "  p9|-",
+        "  fnextdiff|下一个差异|Alt+Down",
+        "  fprevdiff|上一个差异|Alt+Up",
     };
     QCOMPARE(actual, expected);
 }

@@ -2,8 +2,10 @@
 // desktop entry, AppStream metadata and manual pages through their validators,
 // and the Debian package unpacked into a temporary root and started from there.
 #include <QImage>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -55,6 +57,7 @@ class TestPackaging : public QObject {
 private slots:
     void informationOptions_data();
     void informationOptions();
+    void desktopEntryOpensImages();
     void validators_data();
     void validators();
     void releaseNotesNameThisVersion();
@@ -65,7 +68,7 @@ void TestPackaging::informationOptions_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("expectedFirstLine");
 
-    const QString usage = QStringLiteral("用法：eeprom-programmer [--port 路径]...");
+    const QString usage = QStringLiteral("用法：eeprom-programmer [--port 路径]... [文件]");
     QTest::newRow("--help") << QStringList{"--help"} << usage;
     QTest::newRow("-h after an unknown option") << QStringList{"--geometry=1x1", "-h"} << usage;
     QTest::newRow("--version") << QStringList{"--version"} << VersionLine;
@@ -82,6 +85,26 @@ void TestPackaging::informationOptions() {
     QCOMPARE(result.err, QString());
     QCOMPARE(firstLine(result.out), expectedFirstLine);
     QVERIFY(result.out.endsWith(QLatin1Char('\n')));
+}
+
+void TestPackaging::desktopEntryOpensImages() {
+    QSettings entry(QStringLiteral(DATA_DIR "/" APP_ID ".desktop"), QSettings::IniFormat);
+    entry.beginGroup(QStringLiteral("Desktop Entry"));
+    QVERIFY(entry.value(QStringLiteral("Exec")).toString().endsWith(QLatin1String(" %f")));
+    const QStringList named =
+        entry.value(QStringLiteral("MimeType")).toString().split(';', Qt::SkipEmptyParts);
+    // Types the system knows; among them whatever it calls a raw, an Intel
+    // HEX or an S-record image, unless that is plain text, which every text
+    // file is.
+    const QMimeDatabase types;
+    for (const QString &name : named)
+        QVERIFY2(types.mimeTypeForName(name).isValid(), qPrintable(name));
+    for (const char *file : {"chip.bin", "chip.hex", "chip.ihx", "chip.s19", "chip.srec"}) {
+        const QMimeType type =
+            types.mimeTypeForFile(QLatin1String(file), QMimeDatabase::MatchExtension);
+        if (type.name() != QLatin1String("text/plain"))
+            QVERIFY2(named.contains(type.name()), file);
+    }
 }
 
 void TestPackaging::validators_data() {

@@ -62,6 +62,8 @@ qint64 lockOwner(const QString &path) {
 void startProgram(QProcess &process, const QString &runtimeDir) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_RUNTIME_DIR", runtimeDir);
+    // Settings of its own, never the user's.
+    environment.insert("XDG_CONFIG_HOME", runtimeDir);
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     process.setProcessEnvironment(environment);
     process.setStandardOutputFile(QProcess::nullDevice());

@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 namespace {
 
@@ -17,7 +18,7 @@ void parse(QCommandLineParser &parser, const QStringList &arguments) {
 }
 
 const char HelpText[] =
-    "用法：eeprom-programmer [--port 路径]...\n"
+    "用法：eeprom-programmer [--port 路径]... [文件]\n"
     "存储器编程器软件：通过 USB 编程器读取、写入、校验和擦除\n"
     "24 系列（I2C）与 93 系列（Microwire）串行 EEPROM。\n"
     "\n"
@@ -25,6 +26,7 @@ const char HelpText[] =
     "  --port 路径      先尝试此串口设备，再尝试常见的设备；可多次给出\n"
     "  -h, --help       显示此帮助并退出\n"
     "  -v, --version    显示版本信息并退出\n"
+    "  文件             启动后打开此数据文件（.BIN、Intel HEX 或 S-record）\n"
     "\n"
     "不带选项时打开启动窗口。详见 eeprom-programmer(1)。\n";
 
@@ -41,6 +43,13 @@ QStringList explicitPorts(const QStringList &arguments) {
     QCommandLineParser parser;
     parse(parser, arguments);
     return parser.values(Port);
+}
+
+QString fileArgument(const QStringList &arguments) {
+    QCommandLineParser parser;
+    parse(parser, arguments);
+    const QStringList files = parser.positionalArguments();
+    return files.isEmpty() ? QString() : QFileInfo(files.first()).absoluteFilePath();
 }
 
 QString informationRequested(const QStringList &arguments, const QString &version) {

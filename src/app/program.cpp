@@ -31,11 +31,15 @@ Program::Program(const QStringList &arguments, const QString &lockPath)
 
     auto *port = new QtSerialPort(PortNumbering(explicitPorts(arguments)));
     form1_ = std::make_unique<Form1>(*dialogs_, port);
+    form1_->useSettings(WindowMemory::userSettings());
     form2_ = std::make_unique<Form2>();
     form1_->setStartupWindow(form2_.get());
-    form2_->showMainWindow = [this] {
+    form2_->showMainWindow = [this, file = fileArgument(arguments)] {
         form1_->Form_Load();
         form1_->show();
+        // A file named on the command line, as if chosen in "打开文件".
+        if (!file.isEmpty())
+            form1_->files().open(file);
     };
 }
 

@@ -17,6 +17,12 @@ public:
         return position >= 0 && position < marks_.size() && marks_.testBit(position);
     }
     bool isEmpty() const { return count_ == 0; }
+    // Whether any of `count` positions from `position` is marked.
+    bool anyIn(qint32 position, qint32 count) const;
+    // The first marked position after `from`, or the last one before it;
+    // -1 when there is none.
+    qint32 next(qint32 from) const;
+    qint32 previous(qint32 from) const;
 
     // A set for a buffer of `size` bytes with `marks` set (size bits).
     void assign(const QBitArray &marks);

@@ -26,6 +26,7 @@ public:
     const QByteArray &DataBuffer() const { return bytes_; }
     qint32 size() const { return qint32(bytes_.size()); }
     quint8 at(qint32 position) const { return quint8(bytes_.at(position)); }
+    bool isAllFf() const { return bytes_.count('\xFF') == bytes_.size(); }
     qint32 ChipCode() const { return code_; }
     qint32 BlockCount() const { return blockCount_; }
 

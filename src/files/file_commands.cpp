@@ -19,15 +19,20 @@ ImageFormats::Format FileCommands::formatOf(const Dialogs::FileChoice &choice) {
                                                    : ImageFormats::formatForName(choice.path);
 }
 
-void FileCommands::open() {
+void FileCommands::open(const QString &given) {
     // A load would replace the buffer under the running operation.
     if (buffer_.locked() || !buffer_.mayDiscard())
         return;
-    const Dialogs::FileChoice choice =
-        dialogs_.openFileAs(Texts::OpenTitle, Texts::FileFilter, FormatTexts::ImageEntries);
+    Dialogs::FileChoice choice{given, QString()};
+    if (given.isEmpty()) {
+        dialogs_.startAt(places_.folder());
+        choice =
+            dialogs_.openFileAs(Texts::OpenTitle, Texts::FileFilter, FormatTexts::ImageEntries);
+    }
     const QString &path = choice.path;
     if (path.isEmpty() || buffer_.locked())
         return;
+    places_.chosen(path);
     const ImageFormats::Format format = formatOf(choice);
     if (format == ImageFormats::Format::Binary) {
         openBin(path);
@@ -40,6 +45,7 @@ void FileCommands::open() {
         return;
     }
     buffer_.replace(loaded.buffer);
+    places_.used(path);
     const QString &name = format == ImageFormats::Format::IntelHex ? FormatTexts::IntelHexName
                                                                    : FormatTexts::SRecordName;
     emit statusChanged(Texts::EditingStatus + path + FormatTexts::FormatStatus + name +
@@ -62,6 +68,7 @@ void FileCommands::openBin(const QString &path) {
             break;
     }
     buffer_.replace(loaded.buffer);
+    places_.used(path);
     emit statusChanged(Texts::EditingStatus + path + Texts::FileSizeStatus + QLatin1Char(' ') +
                        QString::number(loaded.length) + Texts::Bytes);
 }
@@ -83,23 +90,28 @@ bool FileCommands::save() {
     options.overwritePrompt = true;
     options.createPrompt = true;
     options.noChangeDir = true;
+    dialogs_.startAt(places_.saveStart());
     const Dialogs::FileChoice choice = dialogs_.saveFileAs(Texts::SaveTitle, Texts::FileFilter,
                                                            FormatTexts::ImageEntries, options);
     if (choice.path.isEmpty())
         return false;
+    places_.chosen(choice.path);
     if (!ImageFormats::save(choice.path, buffer_.DataBuffer(), formatOf(choice))) {
         dialogs_.warning(Texts::SaveFailedBegin + choice.path + Texts::SaveFailedEnd);
         return false;
     }
     buffer_.markSaved();
+    places_.used(choice.path);
     return true;
 }
 
 std::optional<ImageCompare::Result> FileCommands::compare() {
+    dialogs_.startAt(places_.folder());
     const Dialogs::FileChoice choice = dialogs_.openFileAs(
         FormatTexts::CompareTitle, Texts::FileFilter, FormatTexts::ImageEntries);
     if (choice.path.isEmpty())
         return std::nullopt;
+    places_.chosen(choice.path);
     const ImageCompare::Result result =
         ImageCompare::compare(buffer_.DataBuffer(), choice.path, formatOf(choice));
     if (!result.loaded()) {

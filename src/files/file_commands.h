@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "chips/byte_marks.h"
+#include "files/file_places.h"
 #include "files/image_compare.h"
 #include "messages/dialogs.h"
 
@@ -18,7 +19,9 @@ class FileCommands : public QObject {
 public:
     FileCommands(ChipBuffer &buffer, Dialogs &dialogs, QObject *parent = nullptr);
 
-    void open();
+    // With a path (the command line's, a dropped file, a recent one), that
+    // file is loaded as if chosen in the dialog: the same checks and texts.
+    void open(const QString &given = QString());
     // True once the whole buffer is in the chosen file.
     bool save();
     // Edits neither saved nor written are about to go: "保存" saves them first
@@ -32,6 +35,8 @@ public:
     // The bytes the last comparison found different; empty once the buffer
     // has changed since.
     const ByteMarks &differences() const { return differences_; }
+    // The folder and the file the dialogs start with.
+    FilePlaces &places() { return places_; }
 
     // A file's format: the chosen filter entry's, where it names one (HEX or
     // S-records), otherwise the name's extension's.
@@ -46,4 +51,5 @@ private:
     ChipBuffer &buffer_;
     Dialogs &dialogs_;
     ByteMarks differences_;
+    FilePlaces places_;
 };

@@ -9,10 +9,11 @@
 #include <bitset>
 
 #include "hexview/hex_page_model.h"
+#include "hexview/mark_palette.h"
 
-HexAsciiColumn::HexAsciiColumn(const HexPageModel &model, const QTableView &grid, int rowHeight,
-                               QWidget *parent)
-    : QWidget(parent), model_(model), grid_(grid), rowHeight_(rowHeight) {
+HexAsciiColumn::HexAsciiColumn(const HexPageModel &model, const QTableView &grid,
+                               const MarkPalette &marks, int rowHeight, QWidget *parent)
+    : QWidget(parent), model_(model), grid_(grid), markPalette_(marks), rowHeight_(rowHeight) {
     setObjectName(QStringLiteral("lstAscii"));
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setAutoFillBackground(true);
@@ -88,10 +89,11 @@ void HexAsciiColumn::paintEvent(QPaintEvent *) {
             const bool chosen = selected.test(size_t(r * HexPageModel::Columns + c));
             if (chosen) {
                 painter.fillRect(cellRect(r, c), palette().brush(QPalette::Highlight));
-            } else if (!markColours_.isEmpty()) {
+            } else if (markPalette_.size() > 0) {
                 const int mark = model_.markOf(at);
-                if (mark > 0 && mark <= markColours_.size())
-                    painter.fillRect(cellRect(r, c), markColours_.at(mark - 1));
+                if (mark > 0 && mark <= markPalette_.size())
+                    painter.fillRect(cellRect(r, c),
+                                     markPalette_.behind(mark, palette().color(QPalette::Text)));
             }
             if (!raw_.isValid()) {
                 painter.setPen(

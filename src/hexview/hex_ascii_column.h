@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QColor>
-#include <QList>
 #include <QRawFont>
 #include <QWidget>
 #include <array>
 
 class HexPageModel;
+class MarkPalette;
 class QTableView;
 
 // The page's bytes as characters beside the grid, row for row: 20H..7EH as
@@ -17,10 +16,9 @@ class HexAsciiColumn : public QWidget {
     Q_OBJECT
 
 public:
-    HexAsciiColumn(const HexPageModel &model, const QTableView &grid, int rowHeight,
-                   QWidget *parent = nullptr);
+    HexAsciiColumn(const HexPageModel &model, const QTableView &grid, const MarkPalette &marks,
+                   int rowHeight, QWidget *parent = nullptr);
 
-    void addMarkColour(const QColor &colour) { markColours_ << colour; }
     // The page's characters row by row, as shown (empty rows left out).
     QStringList rowTexts() const;
     // The rectangle of the character in (row, column).
@@ -48,7 +46,7 @@ private:
 
     const HexPageModel &model_;
     const QTableView &grid_;
-    QList<QColor> markColours_;
+    const MarkPalette &markPalette_;
     int rowHeight_;
     int charWidth_;
     int margin_;

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "hexview/hex_page_model.h"
+#include "hexview/mark_palette.h"
 
 void HexCellDelegate::prepare(const QFont &font) const {
     if (prepared_ && font == font_)
@@ -22,10 +23,11 @@ void HexCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &optio
     const bool selected = option.state & QStyle::State_Selected;
     if (selected) {
         painter->fillRect(option.rect, option.palette.brush(QPalette::Highlight));
-    } else if (!markColours_.isEmpty()) {
+    } else if (markPalette_.size() > 0) {
         const int mark = index.data(HexPageModel::MarkRole).toInt();
-        if (mark > 0 && mark <= markColours_.size())
-            painter->fillRect(option.rect, markColours_.at(mark - 1));
+        if (mark > 0 && mark <= markPalette_.size())
+            painter->fillRect(option.rect,
+                              markPalette_.behind(mark, option.palette.color(QPalette::Text)));
     }
     const int value = index.data(HexPageModel::ByteRole).toInt();
     if (value < 0)

@@ -14,6 +14,7 @@
 #include "chips/hex_text.h"
 #include "hexview/buffer_history.h"
 #include "hexview/byte_editor.h"
+#include "hexview/contrast.h"
 #include "hexview/hex_cursor.h"
 #include "hexview/hex_view.h"
 #include "hexview/mark_colours.h"
@@ -52,7 +53,7 @@ HexEditing::HexEditing(ChipBuffer &buffer, HexView &view, BufferHistory &history
         cursor_->select(position + count - 1, position);
     });
     connect(&buffer_, &ChipBuffer::unsavedEditsChanged, this, &HexEditing::showUnsaved);
-    view_.addMarks(&buffer_.changedBytes(), MarkColours::Changed);
+    view_.addMarks(&buffer_.changedBytes(), MarkColours::Changed, Texts::StripChanged);
 
     QTableView *grid = view_.lstHex();
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -132,7 +133,7 @@ QLabel *HexEditing::addCursorNote(QWidget *parent) {
 void HexEditing::addStatusPanel(QStatusBar *bar) {
     unsavedPanel_ = new QLabel(bar);
     unsavedPanel_->setObjectName(QStringLiteral("PanelUnsaved"));
-    unsavedPanel_->setStyleSheet(QStringLiteral("color: #c00000;"));
+    Contrast::keepText(unsavedPanel_, QColor(0xc0, 0x00, 0x00));
     // After panel 1; the window adds the date and the time after it.
     bar->addPermanentWidget(unsavedPanel_);
     showUnsaved(buffer_.unsavedEdits());

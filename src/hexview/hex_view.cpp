@@ -14,6 +14,7 @@
 #include "chips/byte_marks.h"
 #include "chips/chip_buffer.h"
 #include "chips/chip_catalogue.h"
+#include "hexview/chip_strip.h"
 #include "hexview/hex_ascii_column.h"
 #include "hexview/hex_cell_delegate.h"
 #include "messages/texts.h"
@@ -38,12 +39,13 @@ HexView::HexView(const ChipBuffer &buffer, QWidget *parent)
       buffer_(buffer),
       model_(new HexPageModel(this)),
       lstHex_(new QTableView(this)),
-      scrPage_(new QScrollBar(Qt::Vertical, this)) {
+      scrPage_(new QScrollBar(Qt::Vertical, this)),
+      strip_(new ChipStrip(buffer, markPalette_, this)) {
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
 
     lstHex_->setObjectName(QStringLiteral("lstHex"));
     lstHex_->setModel(model_);
-    delegate_ = new HexCellDelegate(lstHex_);
+    delegate_ = new HexCellDelegate(markPalette_, lstHex_);
     lstHex_->setItemDelegate(delegate_);
     lstHex_->setFont(fixed);
     lstHex_->horizontalHeader()->hide();
@@ -65,7 +67,7 @@ HexView::HexView(const ChipBuffer &buffer, QWidget *parent)
     connect(lstHex_, &QTableView::doubleClicked, this, [this] { emit lstHexDoubleClicked(); });
 
     // The same page as characters, beside the grid.
-    ascii_ = new HexAsciiColumn(*model_, *lstHex_, CellHeight, this);
+    ascii_ = new HexAsciiColumn(*model_, *lstHex_, markPalette_, CellHeight, this);
     connect(lstHex_->selectionModel(), &QItemSelectionModel::selectionChanged, ascii_,
             qOverload<>(&QWidget::update));
 
@@ -76,6 +78,13 @@ HexView::HexView(const ChipBuffer &buffer, QWidget *parent)
     scrPage_->setTracking(true);  // redraw while the thumb is dragged
     scrPage_->setFixedHeight(CellHeight * HexPageModel::Rows);
     connect(scrPage_, &QScrollBar::valueChanged, this, &HexView::scrPage_Change);
+
+    // The whole chip beside the pages; it turns them too.
+    strip_->setFixedSize(strip_->sizeHint().width(), CellHeight * HexPageModel::Rows);
+    connect(strip_, &ChipStrip::pageChosen, scrPage_, &QScrollBar::setValue);
+    auto *stripHeading = new QLabel(Texts::StripHeading, this);
+    stripHeading->setObjectName(QStringLiteral("lblStrip"));
+    stripHeading->setAlignment(Qt::AlignCenter);
 
     // Column headings: element 0 above the addresses, 1..16 above the columns.
     auto *headings = new QHBoxLayout;
@@ -116,11 +125,13 @@ HexView::HexView(const ChipBuffer &buffer, QWidget *parent)
     grid->setHorizontalSpacing(0);
     grid->setVerticalSpacing(2);
     grid->addLayout(headings, 0, 0, 1, 4);
+    grid->addWidget(stripHeading, 0, 4);
     grid->addLayout(addresses, 1, 0);
     grid->addWidget(lstHex_, 1, 1);
     grid->addWidget(ascii_, 1, 2);
     grid->addWidget(scrPage_, 1, 3);
-    grid->setColumnStretch(4, 1);
+    grid->addWidget(strip_, 1, 4);
+    grid->setColumnStretch(5, 1);
     // Room to spare goes below the grid: the headings stay on it.
     grid->setRowStretch(2, 1);
 
@@ -153,6 +164,7 @@ void HexView::DrawPage() {
     const bool eightRows = buffer_.ChipCode() == ChipCatalogue::Model93C46;
     model_->showPage(CurrentPage, eightRows ? HexPageModel::Rows / 2 : HexPageModel::Rows);
     ascii_->update();
+    strip_->setCurrentPage(CurrentPage);
     emit pageDrawn();
 }
 
@@ -176,10 +188,10 @@ qint32 HexView::itemPosition(int item) const {
     return model_->position(item % HexPageModel::Rows, item / HexPageModel::Rows);
 }
 
-void HexView::addMarks(const ByteMarks *marks, const QColor &colour) {
+void HexView::addMarks(const ByteMarks *marks, const QColor &colour, const QString &legend) {
     model_->addMarks(marks);
-    delegate_->addMarkColour(colour);
-    ascii_->addMarkColour(colour);
+    markPalette_.add(colour, legend);
+    strip_->addMarks(marks);
     // Marks come and go in bulk: the page is redrawn, not the cells.
     connect(marks, &ByteMarks::changed, lstHex_->viewport(), qOverload<>(&QWidget::update));
     connect(marks, &ByteMarks::changed, ascii_, qOverload<>(&QWidget::update));

@@ -4,8 +4,10 @@
 #include <QWidget>
 
 #include "hexview/hex_page_model.h"
+#include "hexview/mark_palette.h"
 
 class ByteMarks;
+class ChipStrip;
 class HexAsciiColumn;
 class HexCellDelegate;
 class ChipBuffer;
@@ -30,8 +32,9 @@ public:
     void DrawPage();
     static QString FormatAddress(qint32 address);
 
-    // Shows the bytes of `marks` on `colour`; an earlier set wins over a later.
-    void addMarks(const ByteMarks *marks, const QColor &colour);
+    // Shows the bytes of `marks` on `colour`, named `legend` where the
+    // colours are explained; an earlier set wins over a later.
+    void addMarks(const ByteMarks *marks, const QColor &colour, const QString &legend);
 
     // The selected item number, or -1 when no cell is selected.
     int selectedItem() const;
@@ -44,6 +47,7 @@ public:
     QScrollBar *scrPage() const { return scrPage_; }
     HexPageModel *model() const { return model_; }
     HexAsciiColumn *asciiColumn() const { return ascii_; }
+    ChipStrip *strip() const { return strip_; }
 
     qint32 CurrentPage = 0;
 
@@ -63,11 +67,13 @@ private:
     void bytesChanged(qint32 position, qint32 count);
 
     const ChipBuffer &buffer_;
+    MarkPalette markPalette_;
     HexPageModel *model_;
     HexCellDelegate *delegate_;
     QTableView *lstHex_;
     HexAsciiColumn *ascii_;
     QScrollBar *scrPage_;
+    ChipStrip *strip_;
     QList<QLabel *> lblAddr_;
     QList<QLabel *> Label3_;
 };

@@ -51,6 +51,11 @@ public:
     // The entries the user sees: `moreEntries` after the first one of `filter`.
     static QString withEntries(const QString &filter, const QString &moreEntries);
 
+    // Where the next file dialog starts: a folder, or a file proposed in its
+    // folder; empty: wherever the toolkit starts.
+    void startAt(const QString &path) { start_ = path; }
+    const QString &startPath() const { return start_; }
+
     // The program's usual boxes.
     void warning(const QString &text);      // "警告信息", exclamation, OK
     void information(const QString &text);  // "操作成功", information, OK
@@ -70,4 +75,7 @@ public:
             warning(invalid);
         return value;
     }
+
+private:
+    QString start_;
 };

@@ -52,6 +52,12 @@ inline const QString ModelStatusEnd = QStringLiteral("字节，缓冲区为全 F
 inline const QString EditingStatus = QStringLiteral("正在编辑：");
 inline const QString FileSizeStatus = QStringLiteral("    文件大小为：");
 inline const QString Bytes = QStringLiteral("字节");
+// After a read: "缓冲区数据读自芯片24C512，芯片容量为65536字节。 ".
+inline const QString ReadStatusBegin = QStringLiteral("缓冲区数据读自芯片");
+inline const QString ReadStatusEnd = QStringLiteral("字节。 ");
+// A status that said "缓冲区为全 FF。 " of a buffer that an edit changed.
+inline const QString AllFfEnd = QStringLiteral("缓冲区为全 FF。 ");
+inline const QString EditedEnd = QStringLiteral("缓冲区数据已修改。 ");
 
 // The advice shown whenever the box does not answer, joined by CR LF.
 inline const QString FailureHintLine1 = QStringLiteral("操作未成功，可能有以下原因：");
@@ -105,6 +111,23 @@ inline const QString DiffEnd = QStringLiteral("H   !!!");
 // "查空": "芯片不为空！数据位置为: 01FFH   芯片数据为：  00H   !!!".
 inline const QString BlankSucceeded = QStringLiteral("恭喜您！芯片为空（全部为 FFH）！！");
 inline const QString NotBlankBegin = QStringLiteral("芯片不为空！");
+// An operation stopped by the user: how far it got, then what that leaves
+// behind (%1: the bytes done).
+inline const QString Stopped = QStringLiteral("已停止：完成 %1/%2 块。");
+inline const QString StoppedRead =
+    QStringLiteral("读芯片没有完成（只读出了前 %1 字节），缓冲区数据没有改变。");
+inline const QString StoppedWrite = QStringLiteral(
+    "写芯片没有完成：芯片中只有前 %1 字节是新写入的数据，其余仍是原来的内容，请重新写芯片！！");
+inline const QString StoppedAutoWrite = QStringLiteral(
+    "自动操作没有完成：芯片中只有前 %1 字节是新写入的数据，其余仍是原来的内容，没有进行校验！！");
+inline const QString StoppedVerify =
+    QStringLiteral("校验没有完成：只比对了前 %1 字节，这部分数据一致。");
+inline const QString StoppedAutoVerify =
+    QStringLiteral("自动操作没有完成：芯片已全部写入，校验只比对了前 %1 字节，这部分数据一致。");
+inline const QString StoppedErase =
+    QStringLiteral("擦除没有完成：芯片中只有前 %1 字节已擦除为 FFH，其余仍是原来的内容。");
+inline const QString StoppedBlank =
+    QStringLiteral("查空没有完成：前 %1 字节为空（全部为 FFH），其余没有检查。");
 
 // A read, a load, a model change, "新建" or the exit would discard byte edits.
 inline const QString UnsavedEditsQuestion =
@@ -112,6 +135,10 @@ inline const QString UnsavedEditsQuestion =
 inline const QString SaveButton = QStringLiteral("保存");
 inline const QString DiscardButton = QStringLiteral("不保存");
 inline const QString CancelButton = QStringLiteral("取消");
+
+// Stopping an operation.
+inline const QString StopButton = QStringLiteral("停止");
+inline const QString StopTip = QStringLiteral("在当前块完成后停止正在进行的芯片操作（Esc）");
 
 // Byte editing.
 inline const QString EditTitle = QStringLiteral("输入新数值");
@@ -169,6 +196,17 @@ inline const QString ChecksumHeading = QStringLiteral("校验和：");
 inline const QString Sum8Label = QStringLiteral("8位累加和：");
 inline const QString Sum16Label = QStringLiteral("16位累加和：");
 inline const QString Crc32Label = QStringLiteral("CRC-32：");
+// The whole chip beside the grid, and what its marks mean.
+inline const QString StripTitle = QStringLiteral("芯片全貌");
+inline const QString StripHeading = QStringLiteral("全貌");
+inline const QString StripBlank = QStringLiteral("空白（全部为 FFH）");
+inline const QString StripZeros = QStringLiteral("全部为 00H");
+inline const QString StripData = QStringLiteral("数据");
+inline const QString StripChanged = QStringLiteral("已修改（上次读、打开、保存或写入以后）");
+inline const QString StripDiffers = QStringLiteral("与比较的文件不同");
+inline const QString NextDifference = QStringLiteral("下一个差异");
+inline const QString PreviousDifference = QStringLiteral("上一个差异");
+inline const QString StripHint = QStringLiteral("单击或拖动可翻到该页。");
 
 // Files.
 inline const QString OpenTitle = QStringLiteral("打开数据文件");
@@ -181,6 +219,10 @@ inline const QString SaveFailedEnd =
     QStringLiteral(" 保存失败，数据没有存入电脑！请检查磁盘空间和文件权限后重新保存！！");
 inline const QString LoadFailedBegin = QStringLiteral("文件 ");
 inline const QString LoadFailedEnd = QStringLiteral(" 读取失败，缓冲区数据没有改变！！");
+inline const QString RecentMenu = QStringLiteral("最近打开的文件");
+inline const QString RecentMissingBegin = QStringLiteral("文件 ");
+inline const QString RecentMissingEnd =
+    QStringLiteral(" 不存在（可能已被移动、改名或删除），已从最近打开的文件列表中去掉。");
 inline const QString CreatePrompt = QStringLiteral("该文件不存在。\n要创建该文件吗？");
 
 // Exit.

@@ -43,6 +43,12 @@ QString ChipOperations::notBlankReport(qint32 position, quint8 chipByte) {
            QStringLiteral("%1").arg(chipByte, 2, 16, QLatin1Char('0')).toUpper() + Texts::DiffEnd;
 }
 
+QString ChipOperations::readStatus(int code) {
+    const ChipModel &model = ChipCatalogue::model(code);
+    return Texts::ReadStatusBegin + QLatin1String(model.name) + Texts::ModelStatusMiddle +
+           QString::number(model.capacity) + Texts::ReadStatusEnd;
+}
+
 ChipOperations::Message ChipOperations::hintWarning() {
     return {Texts::FailureHint, Texts::WarningTitle, Dialogs::Icon::Warning};
 }
@@ -82,9 +88,11 @@ ChipOperations::Recipe ChipOperations::readRecipe() {
         {{Texts::ReadBlockFailed, Texts::WarningTitle, Dialogs::Icon::Warning}, hintWarning()},
         false};
     r.successText = Texts::ReadSucceeded;
+    r.stoppedText = Texts::StoppedRead;
     r.commit = [this] {
         buffer_.replace(readBuffer_);
         readBuffer_.clear();
+        emit statusChanged(readStatus(buffer_.ChipCode()));
     };
     return r;
 }
@@ -98,6 +106,7 @@ ChipOperations::Recipe ChipOperations::writeRecipe() {
     r.blockRefused = {{{Texts::WriteBlockFailed, Texts::WarningTitle, Dialogs::Icon::Warning}},
                       false};
     r.successText = Texts::WriteSucceeded;
+    r.stoppedText = AutoMode ? Texts::StoppedAutoWrite : Texts::StoppedWrite;
     r.blockData = [this](qint32 block) {
         return QByteArrayView(buffer_.DataBuffer()).sliced(block * BlockSize, BlockSize);
     };
@@ -110,6 +119,7 @@ ChipOperations::Recipe ChipOperations::eraseRecipe() {
     r.disableBeforeProgress = true;
     r.blockRefused = r.blockNoAnswer;
     r.successText = Texts::EraseSucceeded;
+    r.stoppedText = Texts::StoppedErase;
     r.blockData = [](qint32) { return QByteArrayView(Erased, BlockSize); };
     r.commit = nullptr;
     return r;
@@ -120,6 +130,7 @@ ChipOperations::Recipe ChipOperations::blankRecipe() {
     // the read's own buffer and never into DataBuffer.
     Recipe r = readRecipe();
     r.successText = Texts::BlankSucceeded;
+    r.stoppedText = Texts::StoppedBlank;
     r.takeReply = [this, store = r.takeReply](qint32 block) {
         store(block);
         const qint32 first = block * BlockSize;
@@ -149,6 +160,7 @@ ChipOperations::Recipe ChipOperations::verifyRecipe() {
                       false};
     r.successText = Texts::VerifySucceeded;
     r.autoSuccessText = Texts::AutoSucceeded;
+    r.stoppedText = AutoMode ? Texts::StoppedAutoVerify : Texts::StoppedVerify;
     // Each block is compared as soon as it is in; the first difference ends
     // the verify.
     r.takeReply = [this, store = r.takeReply](qint32 block) {
@@ -175,7 +187,7 @@ ChipOperations::Recipe ChipOperations::verifyRecipe() {
 ChipOperations::Outcome ChipOperations::run(const Recipe &recipe) {
     // A stop ends one operation, not every one after it.
     if (std::exchange(stopRequested_, false))
-        return Outcome::Stopped;
+        return stop(recipe, 0);
     OperationScope running(buffer_, link_);
     link_.port().clearBuffers();
     if (recipe.disableBeforeProgress) {
@@ -213,7 +225,7 @@ ChipOperations::Outcome ChipOperations::run(const Recipe &recipe) {
         if (stopRequested_ && BlockIndex <= buffer_.BlockCount()) {
             stopRequested_ = false;
             finish();
-            return Outcome::Stopped;
+            return stop(recipe, BlockIndex);
         }
     }
 
@@ -225,6 +237,12 @@ ChipOperations::Outcome ChipOperations::run(const Recipe &recipe) {
         dialogs_.information(success);
     finish();
     return Outcome::Done;
+}
+
+ChipOperations::Outcome ChipOperations::stop(const Recipe &recipe, qint32 blocksDone) {
+    emit stopped(Texts::Stopped.arg(blocksDone).arg(buffer_.BlockCount() + 1) +
+                 recipe.stoppedText.arg(blocksDone * BlockSize));
+    return Outcome::Stopped;
 }
 
 ChipOperations::Outcome ChipOperations::exchange(quint8 expectedReply, const Reaction &noAnswer,

@@ -56,12 +56,25 @@ public:
     // Ends the operation that runs, or the next one, after the block under
     // way: a command line's Ctrl+C. Nothing is said; the outcome tells.
     void stopAfterBlock() { stopRequested_ = true; }
+    // Forgets a stop that came too late for the operation it was meant for
+    // (during its last block), so that it does not end the next one.
+    void cancelStop() { stopRequested_ = false; }
 
     // The text naming the first difference found by a verify.
     static QString differenceReport(qint32 position, quint8 pcByte, quint8 chipByte);
     // The text naming the first byte a blank check found not FFH.
     static QString notBlankReport(qint32 position, quint8 chipByte);
+    // Panel 1's text after a read: the chip the buffer came from.
+    static QString readStatus(int code);
 
+signals:
+    // An operation ended by stopAfterBlock(): how far it got and what that
+    // leaves behind ("已停止：完成 329/8192 块。…").
+    void stopped(const QString &report);
+    // A read succeeded: what panel 1 says of the buffer now.
+    void statusChanged(const QString &text);
+
+public:
     // The state of the operation that runs or ran last.
     QByteArray VerifyBuffer;
     qint32 BlockIndex = 0;
@@ -96,6 +109,7 @@ private:
         Reaction blockRefused;
         QString successText;
         QString autoSuccessText;  // empty: silent in auto
+        QString stoppedText;      // what a stop leaves behind; %1: the bytes done
         std::function<void()> prepare;
         std::function<QByteArrayView(qint32 block)> blockData;  // 8 bytes for a write
         std::function<bool(qint32 block)> takeReply;            // false ends the loop
@@ -114,6 +128,7 @@ private:
     Recipe blankRecipe();
 
     Outcome run(const Recipe &recipe);
+    Outcome stop(const Recipe &recipe, qint32 blocksDone);
     // Outcome::Done when the reply came and carried the expected code.
     Outcome exchange(quint8 expectedReply, const Reaction &noAnswer, const Reaction &refused);
     void react(const Reaction &reaction);

@@ -70,12 +70,13 @@ Form1::Form1(Dialogs &dialogs, SerialPort *port, const Timings &timings, QWidget
     progressDisplay_ = new ProgressDisplay(session_->progress(), ProgressBar1, Command3, Label4);
     editor_ = std::make_unique<ByteEditor>(chip(), *hexView_, dialogs_, *history_);
     // The bytes that differ from a file compared with the buffer.
-    hexView_->addMarks(&files().differences(), MarkColours::Differing);
+    hexView_->addMarks(&files().differences(), MarkColours::Differing, Texts::StripDiffers);
     registry_ = std::make_unique<SystemRegistry>();
     sysInfo_ = std::make_unique<SysInfoLauncher>(*registry_, dialogs_);
     setWindowIcon(Pictures::programIcon());
 
     connectHandlers();
+    addBenchTools();
 }
 
 Form1::~Form1() {
@@ -209,14 +210,22 @@ void Form1::Form_Load() {
         Combo1->addItem(ChipCatalogue::name(k));
 
     hexView_->showpage();
-    Combo1->setCurrentIndex(0);
+    // The model of the last run, where there was one; else the 24C02.
+    const int model = memory_.model().value_or(0);
+    Combo1->setCurrentIndex(model);
     Combo1_Click();
-    setStatusText(Texts::StartupStatus);
+    if (model == 0)
+        setStatusText(Texts::StartupStatus);
+    if (const std::optional<QPoint> position = memory_.position())
+        move(*position);
 
     supervision().setOnlineUse(onlineUse());
     if (onlineUse()) {
         Command11->setEnabled(false);
         search().findport();
+        // The box found is told the remembered model, as a model change tells it.
+        if (model != 0)
+            operations().sendxh();
     } else {
         Command11->setEnabled(true);
         search().lose();
@@ -266,6 +275,7 @@ void Form1::closeWindows() {
 
 void Form1::closeEvent(QCloseEvent *event) {
     if (exit_->leaving()) {
+        memory_.setPosition(pos());
         event->accept();
         return;
     }

@@ -8,6 +8,7 @@
 #include "link/serial_port.h"
 #include "link/timings.h"
 #include "operations/session.h"
+#include "windows/window_memory.h"
 
 class BufferHistory;
 class ByteEditor;
@@ -16,6 +17,8 @@ class ExitCommand;
 class Form2;
 class HexEditing;
 class HexView;
+class MarkSteps;
+class RecentFilesMenu;
 class OperationControls;
 class ProgressDisplay;
 class QAction;
@@ -27,6 +30,7 @@ class QProgressBar;
 class QPushButton;
 class QTimer;
 class QToolButton;
+class QSettings;
 class Registry;
 class SysInfoLauncher;
 
@@ -44,6 +48,10 @@ public:
     // The start-up window: its choice of online use, and closed at exit.
     void setStartupWindow(Form2 *startup);
     bool onlineUse() const;
+
+    // Remembers from run to run in `settings`: the last model, the file
+    // dialogs' folder, the position and the recent files. Before Form_Load.
+    void useSettings(std::unique_ptr<QSettings> settings);
 
     // Runs once before the window is first shown.
     void Form_Load();
@@ -63,6 +71,7 @@ public:
     HexEditing *hexEditing() const { return editing_; }
     BufferHistory *history() const { return history_; }
     QString statusText() const;
+    RecentFilesMenu &recentFiles() { return *recent_; }
 
     QTimer *Timer2 = nullptr;
     QTimer *Timer3 = nullptr;
@@ -90,6 +99,10 @@ private:
     void myhelp_Click();
     void aboutltd_Click();
     void closeWindows();
+    // The bench tools beside the specified surface: stop, memory, recent
+    // files, drops, the differences and a truthful panel 1.
+    void addBenchTools();
+    void keepStatusTrue();
 
     Dialogs &dialogs_;
     QPointer<Form2> startup_;
@@ -124,6 +137,8 @@ private:
     QToolButton *Command10 = nullptr;
     QToolButton *Command11 = nullptr;
     QToolButton *Command12 = nullptr;
+    QToolButton *cmdStop = nullptr;
+    QMenu *recentMenu_ = nullptr;
     std::array<QAction *, 14> modelActions_{};
 
     // The windows of the help menu, made when first asked for.
@@ -140,4 +155,8 @@ private:
     std::unique_ptr<ByteEditor> editor_;
     std::unique_ptr<Registry> registry_;
     std::unique_ptr<SysInfoLauncher> sysInfo_;
+    RecentFilesMenu *recent_ = nullptr;
+    MarkSteps *differenceSteps_ = nullptr;
+    WindowMemory memory_;
+    bool allFf_ = true;
 };

@@ -26,8 +26,10 @@
 #include "chips/chip_catalogue.h"
 #include "hexview/buffer_history.h"
 #include "hexview/checksum_panel.h"
+#include "hexview/contrast.h"
 #include "hexview/hex_editing.h"
 #include "hexview/hex_view.h"
+#include "hexview/mark_steps.h"
 #include "messages/texts.h"
 #include "windows/form1.h"
 #include "windows/tool_icons.h"
@@ -132,6 +134,7 @@ void Form1::buildMenus() {
     addSeparator(fileop, "p1");
     addItem(fileop, "fopen", QStringLiteral("打开文件"), QKeySequence(Qt::Key_F2));
     addItem(fileop, "fsave", QStringLiteral("保存文件"), QKeySequence(Qt::Key_F3));
+    recentMenu_ = addMenu(fileop, "frecent", Texts::RecentMenu);
     addSeparator(fileop, "p2");
     addItem(fileop, "fquit", QStringLiteral("退出系统"), QKeySequence(Qt::CTRL | Qt::Key_C));
 
@@ -170,6 +173,11 @@ void Form1::buildMenus() {
 void Form1::buildToolsMenu() {
     QMenu *tools = addMenu(menuBar(), "ftools", QStringLiteral("工具(&T)"));
     addItem(tools, "fcompare", QStringLiteral("与文件比较..."), QKeySequence(Qt::Key_F10));
+    // Through the differences the last compare found.
+    differenceSteps_ = new MarkSteps(files().differences(), editing_->cursor(), *hexView_, this);
+    addSeparator(tools, "p9");
+    tools->addAction(differenceSteps_->nextAction());
+    tools->addAction(differenceSteps_->previousAction());
 }
 
 void Form1::buildToolButtons() {
@@ -215,6 +223,7 @@ void Form1::buildToolButtons() {
             ToolIcons::Kind::Test);
     Command12 = add("Command12", QStringLiteral("退出"), QStringLiteral("退出芯片读写编程系统"),
                     ToolIcons::Kind::Exit);
+    cmdStop = add("cmdStop", Texts::StopButton, Texts::StopTip, ToolIcons::Kind::Stop);
 }
 
 void Form1::buildUi() {
@@ -241,7 +250,8 @@ void Form1::buildUi() {
     bannerFont.setPointSizeF(bannerFont.pointSizeF() * 1.4);
     bannerFont.setBold(true);
     Label2->setFont(bannerFont);
-    Label2->setStyleSheet(QStringLiteral("color: #1d4f91; padding: 4px;"));
+    Label2->setMargin(4);
+    Contrast::keepText(Label2, QColor(0x1d, 0x4f, 0x91));
 
     // The chooser row: model, online indicator, test notice, progress.
     QFrame *Shape1 = makeShape(central, "Shape1");
@@ -331,7 +341,7 @@ void Form1::buildUi() {
     Label5 = new QLabel(Texts::EditHint, Shape2);
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setWordWrap(true);
-    Label5->setStyleSheet(QStringLiteral("color: #a03000;"));
+    Contrast::keepText(Label5, QColor(0xa0, 0x30, 0x00));
     notes->addWidget(Label5);
     notes->addSpacing(16);
     notes->addWidget(new ChecksumPanel(chip(), Shape2));
@@ -369,7 +379,7 @@ void Form1::buildUi() {
     // Why a port cannot be used, when that is worth saying.
     portNotice_ = new QLabel(StatusBar1);
     portNotice_->setObjectName(QStringLiteral("portNotice"));
-    portNotice_->setStyleSheet(QStringLiteral("color: #b00000;"));
+    Contrast::keepText(portNotice_, QColor(0xb0, 0x00, 0x00));
     portNotice_->hide();
     StatusBar1->addWidget(portNotice_, 1);
     editing_->addStatusPanel(StatusBar1);

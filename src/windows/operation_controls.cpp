@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPalette>
 
+#include "hexview/contrast.h"
 #include "link/online_state.h"
 #include "messages/texts.h"
 
@@ -34,7 +35,14 @@ void OperationControls::show() {
         return;
     const bool online = state_.isOnline();
     QPalette palette = indicator_->palette();
-    palette.setColor(QPalette::Base, online ? QColor(0, 255, 0) : QColor(255, 0, 0));
+    const QColor background = online ? QColor(0, 255, 0) : QColor(255, 0, 0);
+    palette.setColor(QPalette::Base, background);
+    // The palette's own text, unless it would vanish on the colour (the light
+    // text of a dark palette on green).
+    const QWidget *frame = indicator_->parentWidget();
+    palette.setColor(
+        QPalette::Text,
+        Contrast::textOn(background, (frame ? frame->palette() : palette).color(QPalette::Text)));
     indicator_->setPalette(palette);
     indicator_->setText(online ? Texts::Online : Texts::Offline);
 }

@@ -98,8 +98,9 @@ QString QtDialogs::entryOf(const QString &filter, const QString &qtEntry) {
 }
 
 std::unique_ptr<QFileDialog> QtDialogs::fileDialog(const QString &title, const QString &filter,
-                                                   QFileDialog::AcceptMode mode) {
-    auto dialog = std::make_unique<QFileDialog>(dialogParent(), title, QString(), qtFilter(filter));
+                                                   QFileDialog::AcceptMode mode,
+                                                   const QString &start) {
+    auto dialog = std::make_unique<QFileDialog>(dialogParent(), title, start, qtFilter(filter));
     // Qt's own dialog, not the desktop's: its patterns match any letter case
     // (chip.bin under "*.BIN", as where the program comes from), and it
     // speaks the program's language.
@@ -118,13 +119,14 @@ QtDialogs::FileChoice QtDialogs::chosen(QFileDialog &dialog, const QString &filt
 }
 
 QtDialogs::FileChoice QtDialogs::chooseOpen(const QString &title, const QString &filter) {
-    return chosen(*fileDialog(title, filter, QFileDialog::AcceptOpen), filter);
+    return chosen(*fileDialog(title, filter, QFileDialog::AcceptOpen, startPath()), filter);
 }
 
 QtDialogs::FileChoice QtDialogs::chooseSave(const QString &title, const QString &filter,
                                             const SaveOptions &options) {
     // Qt's file dialogs never change the process's current directory.
-    const std::unique_ptr<QFileDialog> dialog = fileDialog(title, filter, QFileDialog::AcceptSave);
+    const std::unique_ptr<QFileDialog> dialog =
+        fileDialog(title, filter, QFileDialog::AcceptSave, startPath());
     dialog->setOption(QFileDialog::DontConfirmOverwrite, !options.overwritePrompt);
     for (;;) {
         const FileChoice choice = chosen(*dialog, filter);

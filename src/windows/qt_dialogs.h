@@ -22,9 +22,11 @@ public:
     static QString qtFilter(const QString &filter);
     // The description of the entry of `filter` that Qt names `qtEntry`.
     static QString entryOf(const QString &filter, const QString &qtEntry);
-    // The open or save dialog, not yet shown, offering `filter`'s entries.
+    // The open or save dialog, not yet shown, offering `filter`'s entries,
+    // starting at `start`: a folder, or a file proposed in its folder.
     static std::unique_ptr<QFileDialog> fileDialog(const QString &title, const QString &filter,
-                                                   QFileDialog::AcceptMode mode);
+                                                   QFileDialog::AcceptMode mode,
+                                                   const QString &start = QString());
 
 private:
     // 保存 / 不保存 / 取消 in the program's words.

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <cmath>
 
 namespace ToolIcons {
 
@@ -120,6 +121,19 @@ QIcon icon(Kind kind) {
             p.setBrush(QColor(250, 220, 80));
             p.drawEllipse(QPointF(20, 16), 1.5, 1.5);
             break;
+        case Kind::Stop: {
+            // The road sign: a red octagon with a white bar.
+            QPolygonF octagon;
+            for (int corner = 0; corner < 8; ++corner) {
+                const double angle = (corner * 45 + 22.5) * 3.14159265358979 / 180;
+                octagon << QPointF(16 + 13 * std::cos(angle), 16 + 13 * std::sin(angle));
+            }
+            p.setPen(QPen(QColor(140, 20, 20), 1.2));
+            p.setBrush(QColor(210, 40, 40));
+            p.drawPolygon(octagon);
+            p.fillRect(QRectF(9, 14, 14, 4), Qt::white);
+            break;
+        }
     }
     return QIcon(pixmap);
 }

@@ -5,7 +5,7 @@
 // The pictures of the tool buttons, drawn by the program itself.
 namespace ToolIcons {
 
-enum class Kind { Open, Save, Read, Write, Verify, Erase, Auto, Test, Exit };
+enum class Kind { Open, Save, Read, Write, Verify, Erase, Auto, Test, Exit, Stop };
 
 QIcon icon(Kind kind);
 

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QEventLoop>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTimer>
 #include <QtTest>
 
@@ -58,6 +59,8 @@ FormRig::FormRig(const Options &o) : options(o) {
     form = std::make_unique<Form1>(dialogs, port, options.timings);
     form->setStartupWindow(&startup);
     startup.lianjibiaozhi = options.onlineUse;
+    if (!options.settingsFile.isEmpty())
+        form->useSettings(std::make_unique<QSettings>(options.settingsFile, QSettings::IniFormat));
     if (options.load) {
         form->Form_Load();
         form->show();

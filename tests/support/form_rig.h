@@ -12,6 +12,7 @@
 #include "chips/chip_buffer.h"
 #include "chips/model_selection.h"
 #include "files/file_commands.h"
+#include "hexview/hex_view.h"
 #include "link/online_state.h"
 #include "link/online_supervision.h"
 #include "link/port_search.h"
@@ -23,7 +24,6 @@
 #include "windows/exit_command.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
-#include "hexview/hex_view.h"
 
 // A main window wired through the in-memory port to the virtual box, with
 // scripted dialogs and timers shrunk from seconds to milliseconds.
@@ -36,6 +36,9 @@ public:
         Timings timings = fastTimings();
         bool load = true;              // run the window's load step
         bool keepOnlineCheck = false;  // leave Timer3 running after the load
+        // The window's settings (an INI file); empty: it remembers nothing,
+        // and never the user's.
+        QString settingsFile;
     };
 
     // Reply 200 ms, receive 600 ms, online check 300 ms.

@@ -66,6 +66,7 @@ Dialogs::FileChoice ScriptedDialogs::choose(Kind kind, const QString &title, con
     call.filter = filter;
     call.moreEntries = moreEntries;
     call.options = options;
+    call.start = startPath();
     record(call);
     const QString entry = takeFirstOrEmpty(filterEntries);
     return {takeFirstOrEmpty(fileNames),

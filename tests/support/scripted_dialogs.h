@@ -21,6 +21,7 @@ public:
         QString filter;
         QString moreEntries;  // offered after the first entry of `filter`
         SaveOptions options;
+        QString start;  // where a file dialog started
     };
 
     Answer message(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
