@@ -19,6 +19,7 @@ struct BoxFault {
         LongReply,   // the 10 bytes and 2 extra ones
         Delay,       // the reply comes `value` ms later
         Garbage,     // `value` random bytes (10 if 0) instead of the reply
+        Pull,        // the cable pulled: no reply, and the transport goes away
     };
     Kind kind = Kind::NoReply;
     int command = -1;    // command code to match; -1 matches any
@@ -65,6 +66,8 @@ public:
     // The cable pulled: the next `exchanges` frames are handled, later ones
     // are still logged but have no effect and get no reply. -1 answers again.
     void stopAnsweringAfter(int exchanges);
+    // A Pull fault struck: the transport should vanish now.
+    bool pulled() const { return pulled_; }
 
     // 10 bit-times per byte for the frame and the reply, plus the write cycle
     // of a block write. Off, replies leave at once (plus any Delay fault).
@@ -88,6 +91,7 @@ private:
     QList<QByteArray> frames_;
     qint64 frameCount_ = 0;
     qint64 answerLimit_ = -1;
+    bool pulled_ = false;
     QList<BoxFault> faults_;
     bool wireTiming_ = false;
     int baud_ = 57600;

@@ -88,7 +88,7 @@ QByteArray PtyServer::hexLine(const QByteArray &frame) {
 }
 
 bool PtyServer::run(const std::function<bool()> &stopRequested, const sigset_t *waitMask) {
-    while (!stopRequested()) {
+    while (!stopRequested() && !box_.pulled()) {
         qint64 now = monotonicNanos();
         auto due = pending_.begin();
         while (due != pending_.end() && due->dueNanos <= now) {

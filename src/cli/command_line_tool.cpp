@@ -150,7 +150,8 @@ int CommandLineTool::loadImage(Console &console, const Request &request, QByteAr
         console.error(
             CliTexts::TooLarge.arg(request.file, ChipCatalogue::name(request.model)).arg(capacity));
     else
-        console.error(ImageFormats::failureText(request.file, loaded.status, loaded.line));
+        console.error(ImageFormats::failureText(request.file, loaded.status, loaded.line,
+                                                CliTexts::FileUnused));
     return BadUsage;
 }
 
@@ -201,13 +202,17 @@ int CommandLineTool::onChip(Console &console, const Request &request) {
     session.selection().select(request.model);
     ChipOperations &operations = session.operations();
     ChipOperations::Outcome outcome = ChipOperations::Outcome::NotStarted;
+    // The operation that ended the command: a write's own or its verify's.
+    QString ended = request.command;
     if (request.command == QLatin1String("read")) {
         outcome = operations.read();
     } else if (request.command == QLatin1String("write")) {
         session.buffer().replace(image);
         outcome = operations.writechip();
-        if (outcome == ChipOperations::Outcome::Done && request.verify)
+        if (outcome == ChipOperations::Outcome::Done && request.verify) {
+            ended = QStringLiteral("verify");
             outcome = operations.verify();
+        }
     } else if (request.command == QLatin1String("verify")) {
         session.buffer().replace(image);
         outcome = operations.verify();
@@ -216,13 +221,15 @@ int CommandLineTool::onChip(Console &console, const Request &request) {
     } else if (request.command == QLatin1String("blank")) {
         outcome = operations.blankCheck();
     }
-    return finish(console, session, request, outcome);
+    return finish(console, session, request, outcome, ended);
 }
 
 int CommandLineTool::finish(Console &console, Session &session, const Request &request,
-                            ChipOperations::Outcome outcome) {
+                            ChipOperations::Outcome outcome, const QString &ended) {
     using Outcome = ChipOperations::Outcome;
     const QString model = ChipCatalogue::name(request.model);
+    const qint32 done = session.operations().BlockIndex;
+    const qint32 blocks = session.buffer().BlockCount() + 1;
     switch (outcome) {
         case Outcome::Done:
             if (request.command == QLatin1String("read")) {
@@ -241,19 +248,29 @@ int CommandLineTool::finish(Console &console, Session &session, const Request &r
         case Outcome::Mismatch:
             return Different;
         case Outcome::Stopped:
-        case Outcome::Left: {
-            const qint32 done = session.operations().BlockIndex;
-            console.error(CliTexts::Interrupted.arg(done)
-                              .arg(session.buffer().BlockCount() + 1)
-                              .arg(done * 8));
+        case Outcome::Left:
+            console.error(CliTexts::Interrupted.arg(done).arg(blocks).arg(done * 8));
             if (request.command == QLatin1String("read"))
                 console.error(CliTexts::InterruptedRead);
             else if (request.command == QLatin1String("write"))
                 console.error(CliTexts::InterruptedWrite.arg(done * 8));
             return Interrupted;
-        }
         case Outcome::NoAnswer:
         case Outcome::Refused:
+            // The box's own messages are out; say how far it got and what
+            // that left on the chip and on the disk.
+            console.error((outcome == Outcome::NoAnswer ? CliTexts::BoxLost : CliTexts::BoxRefused)
+                              .arg(done)
+                              .arg(blocks)
+                              .arg(done * 8));
+            if (ended == QLatin1String("read"))
+                console.error(CliTexts::InterruptedRead);
+            else if (ended == QLatin1String("write") || ended == QLatin1String("erase"))
+                console.error(!session.operations().reachedBlocks() ? CliTexts::ChipUntouched
+                              : ended == QLatin1String("write")
+                                  ? CliTexts::PartialWrite.arg(done * 8)
+                                  : CliTexts::PartialErase.arg(done * 8));
+            break;
         case Outcome::NotStarted:
         case Outcome::Declined:
             break;

@@ -43,8 +43,9 @@ private:
     // The input image, read and checked against the capacity before the
     // box is touched.
     int loadImage(Console &console, const Request &request, QByteArray &image);
+    // `ended`: the operation whose outcome it is (a write's verify, say).
     int finish(Console &console, Session &session, const Request &request,
-               ChipOperations::Outcome outcome);
+               ChipOperations::Outcome outcome, const QString &ended);
 
     QStringList arguments_;
 };

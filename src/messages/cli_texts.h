@@ -64,6 +64,16 @@ inline const QString Interrupted = QStringLiteral("已中断：完成 %1/%2 块�
 inline const QString InterruptedWrite =
     QStringLiteral("芯片只写入了前 %1 字节，其余部分保持原样。");
 inline const QString InterruptedRead = QStringLiteral("没有写出文件。");
+// A box that stopped answering or refused in the middle of an operation.
+inline const QString BoxLost = QStringLiteral("编程器不再应答：完成 %1/%2 块（%3 字节）。");
+inline const QString BoxRefused = QStringLiteral("编程器拒绝了命令：完成 %1/%2 块（%3 字节）。");
+inline const QString PartialWrite =
+    QStringLiteral("芯片中现在是不完整的映像：只有前 %1 字节确定已写入。");
+inline const QString PartialErase =
+    QStringLiteral("芯片只擦除了一部分：只有前 %1 字节确定已擦除。");
+inline const QString ChipUntouched = QStringLiteral("芯片没有改动。");
+// The end of a message about an input file that could not be used.
+inline const QString FileUnused = QStringLiteral("，没有写入任何数据，芯片没有改动！！");
 inline const QString Progress = QStringLiteral("\r%1  %2/%3 块  剩余 %4 ");
 
 }  // namespace CliTexts

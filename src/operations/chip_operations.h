@@ -62,6 +62,10 @@ public:
     // The text naming the first byte a blank check found not FFH.
     static QString notBlankReport(qint32 position, quint8 chipByte);
 
+    // The last operation got past its opening exchanges to its blocks: a
+    // write that failed from there on may have changed the chip.
+    bool reachedBlocks() const { return reachedBlocks_; }
+
     // The state of the operation that runs or ran last.
     QByteArray VerifyBuffer;
     qint32 BlockIndex = 0;
@@ -130,4 +134,5 @@ private:
     OperationProgress &progress_;
     QByteArray readBuffer_;
     bool stopRequested_ = false;
+    bool reachedBlocks_ = false;
 };
