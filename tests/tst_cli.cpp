@@ -12,73 +12,19 @@
 #include "files/image_formats.h"
 #include "link/port_numbering.h"
 #include "link/qt_serial_port.h"
-#include "support/emulator_process.h"
+#include "support/cli_process.h"
 #include "support/test_files.h"
 
 namespace {
 
-struct Run {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-// Starts the tool; `finish` waits for it.
-void start(QProcess &tool, const QStringList &arguments) {
-    tool.start(CLI_PATH, arguments);
-}
-
-Run finish(QProcess &tool) {
-    Run run;
-    if (!tool.waitForFinished(60000))
-        tool.kill();
-    run.code = tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
-    run.out = QString::fromUtf8(tool.readAllStandardOutput());
-    run.err = QString::fromUtf8(tool.readAllStandardError());
-    return run;
-}
+using CliProcess::finish;
+using CliProcess::Run;
+using CliProcess::start;
+using Box = PtyBox;
 
 Run cli(const QStringList &arguments) {
-    QProcess tool;
-    start(tool, arguments);
-    return finish(tool);
+    return CliProcess::run(arguments);
 }
-
-// A box on a pseudo-terminal, reached through a link in `dir`; its frames
-// logged to box.log, the 24C64 (and 24C02) chips kept in image files.
-class Box {
-public:
-    // `chip` fills the 24C64 and, unless `chip02` does, the 24C02 (its first
-    // 256 bytes) before the start; an empty one stays blank.
-    explicit Box(const QStringList &more = {}, const QByteArray &chip = {},
-                 const QByteArray &chip02 = {}) {
-        if (!chip.isEmpty())
-            setChip("24C64", chip);
-        if (!chip02.isEmpty() || !chip.isEmpty())
-            setChip("24C02", chip02.isEmpty() ? chip.left(256) : chip02);
-        const QStringList arguments = QStringList{"--link",  path(),
-                                                  "--log",   log(),
-                                                  "--image", "24C64=" + dir.filePath("24C64.bin"),
-                                                  "--image", "24C02=" + dir.filePath("24C02.bin")} +
-                                      more;
-        started = emulator.start(arguments);
-    }
-    QString path() const { return dir.filePath("ttyBOX"); }
-    QString log() const { return dir.filePath("box.log"); }
-    int frames() const { return int(TestFiles::readFile(log()).count('\n')); }
-    // The chip as the box holds it once it has ended.
-    QByteArray chip(const char *model) {
-        emulator.terminate();
-        return TestFiles::readFile(dir.filePath(QLatin1String(model) + ".bin"));
-    }
-    void setChip(const char *model, const QByteArray &bytes) {
-        TestFiles::writeFile(dir.filePath(QLatin1String(model) + ".bin"), bytes);
-    }
-
-    QTemporaryDir dir;
-    EmulatorProcess emulator;
-    bool started = false;
-};
 
 const QString NotBlank = QStringLiteral("芯片不空");
 

@@ -122,6 +122,9 @@ bool BoxCore::handle(const QByteArray &frame, Outgoing &out) {
             case BoxFault::Kind::Pull:
                 pulled_ = lost = true;
                 break;
+            case BoxFault::Kind::Kill:
+                kill_ = lost = true;
+                break;
             case BoxFault::Kind::WrongCode:
                 reply[0] = char(fault.value ? fault.value : DefaultWrongCode);
                 break;

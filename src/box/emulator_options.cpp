@@ -17,7 +17,9 @@ const char EmulatorUsage[] =
     "  --fault FAULT        misbehave on demand (repeatable); FAULT is KIND[:KEY=VALUE]...\n"
     "      kinds: noreply, wrongcode, short (9 bytes), long (12 bytes), delay,\n"
     "             garbage, stopafter (stop answering after n frames),\n"
-    "             pull (the cable pulled: the emulator ends at once, saving its images)\n"
+    "             pull (the cable pulled: the emulator ends at once, saving its images),\n"
+    "             kill (the PC crashes: SIGKILL to every other process that has the\n"
+    "             device open, before any reply)\n"
     "      keys:  cmd=HEX      only frames with this command code (e.g. cmd=F8)\n"
     "             block=N      only this block of F8H/D8H\n"
     "             times=N      only the next N matching frames\n"
@@ -60,7 +62,7 @@ bool parseFault(const QString &text, EmulatorOptions &options, QString &error) {
         {"noreply", BoxFault::Kind::NoReply},  {"wrongcode", BoxFault::Kind::WrongCode},
         {"short", BoxFault::Kind::ShortReply}, {"long", BoxFault::Kind::LongReply},
         {"delay", BoxFault::Kind::Delay},      {"garbage", BoxFault::Kind::Garbage},
-        {"pull", BoxFault::Kind::Pull},
+        {"pull", BoxFault::Kind::Pull},        {"kill", BoxFault::Kind::Kill},
     };
     BoxFault fault;
     bool known = kind == "stopafter";

@@ -43,6 +43,8 @@ private:
     };
 
     void readFrames(qint64 now);
+    // SIGKILL to every other process that holds the device open.
+    void killHolders();
     void flushOutput();
 
     BoxCore &box_;
