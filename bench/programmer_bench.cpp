@@ -28,11 +28,13 @@
 #include <vector>
 
 #include "app/program.h"
+#include "bench_table.h"
 #include "box/box_core.h"
 #include "box/memory_port.h"
 #include "chips/checksums.h"
 #include "chips/chip_buffer.h"
 #include "chips/model_selection.h"
+#include "hexview/hex_view.h"
 #include "link/port_numbering.h"
 #include "link/port_search.h"
 #include "link/programmer_link.h"
@@ -42,7 +44,6 @@
 #include "support/scripted_dialogs.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
-#include "hexview/hex_view.h"
 
 namespace {
 
@@ -50,12 +51,6 @@ constexpr int Model24C64 = 5;
 constexpr int Model24C512 = 8;
 constexpr double WireExchangeMs = (12 + 10) * 10 * 1000.0 / 57600.0;  // 3.819 ms
 constexpr double WriteCycleMs = 5.0;
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
-}
 
 // Times this process was switched out: each is a sleep and a wake-up.
 long contextSwitches() {
@@ -164,17 +159,6 @@ double commandLine(const QStringList &arguments) {
     return (monotonicNanos() - start) / 1e9;
 }
 
-struct Row {
-    QString figure;
-    QString value;
-    QString target;
-    bool met;
-};
-
-QString number(double value, int decimals) {
-    return QString::number(value, 'f', decimals);
-}
-
 // Start-up: a child process starts the program as main() does, chooses
 // offline use and reports when the main window has been painted.
 class FirstPaint : public QObject {
@@ -226,7 +210,7 @@ int main(int argc, char *argv[]) {
     const int runs =
         qMax(1, qEnvironmentVariableIsSet("BENCH_RUNS") ? qEnvironmentVariableIntValue("BENCH_RUNS")
                                                         : 3);
-    // BENCH_ONLY=pty,memory,wire,view,startup picks sections (for profiling).
+    // BENCH_ONLY=pty,memory,wire,production,view,startup picks sections (for profiling).
     const QStringList only =
         qEnvironmentVariable("BENCH_ONLY").split(QLatin1Char(','), Qt::SkipEmptyParts);
     const auto wanted = [&only](const char *section) {
@@ -350,6 +334,10 @@ int main(int argc, char *argv[]) {
         rows << Row{QStringLiteral("CPU during the 24C64 read, share of wall time"),
                     number(c, 2) + QLatin1Char('%'), QStringLiteral("≤ 2%"), c <= 2};
     }
+
+    // Production: every box at once.
+    if (wanted("production"))
+        rows << productionRows(runs);
 
     // 5. Hex view: one page redraw, and all 256 pages of a 24C512; a digit
     // typed into the grid until its cell is painted; the buffer's checksums.
