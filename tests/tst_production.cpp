@@ -3,6 +3,7 @@
 // PostgreSQL server of the test's own. Numbers in their place, refusals
 // before any box, sites that fail alone, a lost box that comes back, two
 // programs on one job, and a program killed in the middle of a chip.
+#include <signal.h>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -85,6 +86,8 @@ private slots:
     void sitesAreIsolated_data();
     void sitesAreIsolated();
     void lostBoxRejoins();
+    void endsAfterTheCurrentChips_data();
+    void endsAfterTheCurrentChips();
     void twoProgramsShareOneJob_data();
     void twoProgramsShareOneJob();
     void killedMidChip();
@@ -131,6 +134,17 @@ void ProductionTest::numberedWrite() {
     QCOMPARE(written.last()[QLatin1String("written")].toString(),
              QStringLiteral("0010: 30 30 30 30 34 33"));
     QCOMPARE(written.last()[QLatin1String("chip_crc32")].toString(), crcOf(expected));
+
+    // Without --journal, the journal lives in the user's data folder.
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", files_.filePath("data"));
+    tool.setProcessEnvironment(environment);
+    CliProcess::start(tool, {"write", "-m", "24C02", "--port", box.path(), image_, "--job", "D",
+                             "--serial-at", "0"});
+    QCOMPARE(CliProcess::finish(tool).code, 0);
+    QCOMPARE(serialsOf(records(files_.filePath("data/eeprom-programmer/journal.sqlite"), "D")),
+             QList<qint64>{1});
 
     // A job at its last number says so, and the box hears nothing more.
     const QStringList last = {"--job",          "K", "--serial-at",  "0",
@@ -184,6 +198,9 @@ void ProductionTest::refusedBeforeAnyBox_data() {
                                         QStringList{"--job", "J", "--journal", "postgresql://x@/"}
                                  << "无法识别的生产记录位置";
     QTest::newRow("no rounds") << produce + QStringList{"--count", "0"} << "--count 需要一个正整数";
+    QTest::newRow("numbers for a read")
+        << QStringList{"read", "-m", "24C02", "out.bin", "--serial-at", "0"}
+        << "--serial-at 只用于 write 和 produce";
     QTest::newRow("listing an unknown job")
         << QStringList{"journal", "show", "--job", "nope"} << "生产记录中没有作业 nope";
 }
@@ -291,6 +308,37 @@ void ProductionTest::lostBoxRejoins() {
     run.saw(QString());
     QCOMPARE(run.tool.exitCode(), 4);
     QVERIFY2(run.out.contains(QStringLiteral("合计：4 片通过，1 片失败")), qPrintable(run.out));
+}
+
+void ProductionTest::endsAfterTheCurrentChips_data() {
+    QTest::addColumn<bool>("typed");
+    QTest::newRow("q typed") << true;
+    QTest::newRow("Ctrl+C") << false;
+}
+
+void ProductionTest::endsAfterTheCurrentChips() {
+    QFETCH(bool, typed);
+    PtyBox first({"--fault", "delay:cmd=D8:block=10:ms=200"}), second;
+    QVERIFY(first.started && second.started);
+    const QString file = journal(typed ? "q.sqlite" : "ctrl-c.sqlite");
+    QProcess tool;
+    CliProcess::start(tool, {"produce", "-m", "24C02", image_, "--port", first.path(), "--port",
+                             second.path(), "--journal", file, "--no-wait"});
+    // While block 10 of the first chip is on its way (after the probe, the
+    // model, the open and the select).
+    QTRY_VERIFY_WITH_TIMEOUT(first.frames() >= 4 + 11, 20000);
+    if (typed)
+        tool.write("q\n");
+    else
+        ::kill(pid_t(tool.processId()), SIGINT);
+    const Run run = CliProcess::finish(tool);
+    QCOMPARE(run.code, 0);
+    QVERIFY2(run.out.contains(QStringLiteral("片通过，0 片失败")), qPrintable(run.out));
+    // Every chip begun was finished and recorded.
+    const QJsonArray written = records(file, "image.bin");
+    QVERIFY(written.size() >= 2);
+    for (const QJsonValue &record : written)
+        QCOMPARE(record[QLatin1String("outcome")].toString(), QStringLiteral("done"));
 }
 
 void ProductionTest::twoProgramsShareOneJob_data() {

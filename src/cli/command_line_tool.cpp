@@ -8,7 +8,6 @@
 #include "cli/interrupt_watch.h"
 #include "cli/journal_command.h"
 #include "cli/produce_command.h"
-#include "cli/production_plan.h"
 #include "cli/progress_meter.h"
 #include "cli/request.h"
 #include "link/port_numbering.h"
@@ -17,6 +16,7 @@
 #include "messages/production_texts.h"
 #include "operations/session.h"
 #include "production/chip_run.h"
+#include "production/job_setup.h"
 
 CommandLineTool::CommandLineTool(QStringList arguments) : arguments_(std::move(arguments)) {}
 
@@ -69,6 +69,20 @@ int CommandLineTool::loadImage(Console &console, const Request &request, QByteAr
     return BadUsage;
 }
 
+int CommandLineTool::settleJob(Console &console, const Request &request, const QByteArray &image,
+                               JobSetup &setup) {
+    JobRequest wanted;
+    QString error;
+    if (!request.production.jobRequest(request.model, request.file, image, wanted, error) ||
+        !setup.prepare(wanted)) {
+        console.error(error.isEmpty() ? setup.error() : error);
+        return BadUsage;
+    }
+    for (const QString &note : setup.notes())
+        console.note(note);
+    return -1;
+}
+
 int CommandLineTool::onChip(Console &console, const Request &request) {
     QByteArray image;
     if (request.command == QLatin1String("write") || request.command == QLatin1String("verify"))
@@ -76,12 +90,10 @@ int CommandLineTool::onChip(Console &console, const Request &request) {
             return failed;
     // A numbered write takes its number from the journal: the job is
     // settled before the box is looked for.
-    std::unique_ptr<ProductionPlan> plan;
+    std::unique_ptr<JobSetup> job;
     if (request.command == QLatin1String("write") && request.production.any()) {
-        plan = std::make_unique<ProductionPlan>();
-        if (const int refused =
-                plan->prepare(console, request.production, request.model, request.file, image);
-            refused >= 0)
+        job = std::make_unique<JobSetup>();
+        if (const int refused = settleJob(console, request, image, *job); refused >= 0)
             return refused;
     }
 
@@ -124,8 +136,8 @@ int CommandLineTool::onChip(Console &console, const Request &request) {
     }
 
     session.selection().select(request.model);
-    if (plan)
-        return numberedWrite(console, session, request, *plan, image);
+    if (job)
+        return numberedWrite(console, session, request, *job, image);
     ChipOperations &operations = session.operations();
     ChipOperations::Outcome outcome = ChipOperations::Outcome::NotStarted;
     // The operation that ended the command: a write's own or its verify's.
@@ -151,14 +163,15 @@ int CommandLineTool::onChip(Console &console, const Request &request) {
 }
 
 int CommandLineTool::numberedWrite(Console &console, Session &session, const Request &request,
-                                   ProductionPlan &plan, const QByteArray &image) {
+                                   JobSetup &setup, const QByteArray &image) {
     using Status = ChipResult::Status;
     const QString device = session.link().port().deviceName();
     const ChipResult result =
-        ChipRun(session, plan.journal(), plan.job(), request.model, image, request.verify)
+        ChipRun(session, setup.journal(), setup.job(), request.model, image, request.verify)
             .run(device);
     if (result.status == Status::AtEnd) {
-        console.error(ProductionTexts::JobAtEnd.arg(plan.job().name).arg(plan.job().serial.last()));
+        console.error(
+            ProductionTexts::JobAtEnd.arg(setup.job().name).arg(setup.job().serial.last()));
         return BadUsage;
     }
     if (result.serial >= 0)

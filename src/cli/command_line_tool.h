@@ -5,7 +5,7 @@
 #include "operations/chip_operations.h"
 
 class Console;
-class ProductionPlan;
+class JobSetup;
 class Session;
 struct ChipResult;
 struct Request;
@@ -31,14 +31,18 @@ public:
     // The input image, read and checked against the capacity before the
     // box is touched.
     static int loadImage(Console &console, const Request &request, QByteArray &image);
+    // The job of a numbered write or a production run, settled before the
+    // box is touched: -1, or the exit code of a refusal said on the console.
+    static int settleJob(Console &console, const Request &request, const QByteArray &image,
+                         JobSetup &setup);
 
 private:
     int listModels(Console &console);
     int listPorts(Console &console, const Request &request);
     int onChip(Console &console, const Request &request);
     // A write that numbers its chip, once the box answered.
-    int numberedWrite(Console &console, Session &session, const Request &request,
-                      ProductionPlan &plan, const QByteArray &image);
+    int numberedWrite(Console &console, Session &session, const Request &request, JobSetup &setup,
+                      const QByteArray &image);
     // `ended`: the operation whose outcome it is (a write's verify, say).
     int finish(Console &console, Session &session, const Request &request,
                ChipOperations::Outcome outcome, const QString &ended);

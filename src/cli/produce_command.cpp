@@ -2,11 +2,11 @@
 
 #include "cli/command_line_tool.h"
 #include "cli/console.h"
-#include "cli/production_plan.h"
 #include "cli/request.h"
 #include "link/port_numbering.h"
 #include "messages/cli_texts.h"
 #include "messages/production_texts.h"
+#include "production/job_setup.h"
 #include "production/production_run.h"
 
 namespace {
@@ -51,17 +51,16 @@ int ProduceCommand::run() {
     QByteArray image;
     if (const int failed = CommandLineTool::loadImage(console_, request_, image); failed >= 0)
         return failed;
-    ProductionPlan plan;
-    if (const int refused =
-            plan.prepare(console_, request_.production, request_.model, request_.file, image);
+    JobSetup job;
+    if (const int refused = CommandLineTool::settleJob(console_, request_, image, job);
         refused >= 0)
         return refused;
 
     SiteSetup setup;
     setup.model = request_.model;
     setup.image = image;
-    setup.job = plan.job();
-    setup.journal = plan.location();
+    setup.job = job.job();
+    setup.journal = job.journal().location();
     setup.verify = request_.verify;
     // --port names the boxes; without it, every port where a box answers.
     const QStringList devices = request_.ports.isEmpty()

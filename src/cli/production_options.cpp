@@ -87,3 +87,32 @@ bool ProductionOptions::profile(SerialProfile &profile, QString &error) const {
            (step.isEmpty() || number(Step, step, profile.step, error)) &&
            (end.isEmpty() || number(End, end, profile.end, error));
 }
+
+bool ProductionOptions::jobRequest(int model, const QString &imageFile, const QByteArray &image,
+                                   JobRequest &request, QString &error) const {
+    request = JobRequest();
+    request.name = job;
+    request.model = model;
+    request.imageFile = imageFile;
+    request.image = image;
+    request.numbersGiven = numbers();
+    request.startGiven = !start.isEmpty();
+    request.numbersWithoutPlace = !numbers() && (!start.isEmpty() || !end.isEmpty() ||
+                                                 !sizes.isEmpty() || !formats.isEmpty());
+    request.journal = journal;
+    return profile(request.serial, error);
+}
+
+QString ProductionOptions::misplaced(const QString &command) const {
+    if (command == QLatin1String("write") || command == QLatin1String("produce"))
+        return QString();
+    const QList<QPair<QString, bool>> given = {
+        {At, !at.isEmpty()},          {Size, !sizes.isEmpty()},
+        {Format, !formats.isEmpty()}, {Start, !start.isEmpty()},
+        {Step, !step.isEmpty()},      {End, !end.isEmpty()},
+        {Job, !job.isEmpty()},        {JournalOption, !journal.isEmpty()}};
+    for (const auto &[name, set] : given)
+        if (set && (command != QLatin1String("journal") || (name != Job && name != JournalOption)))
+            return QStringLiteral("--") + name;
+    return QString();
+}

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "production/job_setup.h"
 #include "production/serial_profile.h"
 
 class QCommandLineParser;
@@ -29,4 +30,10 @@ struct ProductionOptions {
     bool numbers() const { return !at.isEmpty(); }
     // The profile the options describe, or false with `error` saying why.
     bool profile(SerialProfile &profile, QString &error) const;
+    // The job they ask for, of `model` with the image of `imageFile`; false
+    // with `error` saying why not.
+    bool jobRequest(int model, const QString &imageFile, const QByteArray &image,
+                    JobRequest &request, QString &error) const;
+    // The first option given that `command` does not take, or an empty text.
+    QString misplaced(const QString &command) const;
 };

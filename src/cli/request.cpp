@@ -135,5 +135,9 @@ int parseRequest(const QStringList &arguments, Console &console, Request &reques
                           ? Request::Listing::Csv
                           : Request::Listing::Table;
     request.production.read(parser);
+    if (const QString option = request.production.misplaced(request.command); !option.isEmpty()) {
+        console.error(CliTexts::ProductionOnly.arg(option));
+        return BadUsage;
+    }
     return -1;
 }

@@ -102,10 +102,10 @@ inline const QString BadNumber =
 inline const QString PerField = QStringLiteral("%1 要么只给一次，要么每个 --serial-at 各给一次");
 inline const QString BadSerialFormat =
     QStringLiteral("未知的序列号格式：%1（le、be、bcd、dec 或 hex）");
-inline const QString NeedSerialAt =
-    QStringLiteral("作业 %1 还不存在：新作业的序列号需要用 --serial-at 给出位置");
 inline const QString JournalSubcommand =
     QStringLiteral("journal 需要子命令 show 或 export，不是：%1");
+inline const QString ProductionOnly =
+    QStringLiteral("%1 只用于 write 和 produce（--job、--journal 还用于 journal）");
 inline const QString SerialTaken = QStringLiteral("序列号 %1（生产记录第 %2 条）");
 
 // Production over several boxes.

@@ -34,6 +34,8 @@ inline const QString JobContinues = QStringLiteral("作业 %1：继续，下一�
 inline const QString StartIgnored =
     QStringLiteral("作业 %1 已经存在，--serial-start 只用于新作业，这里不起作用");
 inline const QString JobMade = QStringLiteral("新作业 %1：第一个序列号为 %2");
+inline const QString NeedSerialAt =
+    QStringLiteral("作业 %1 还不存在：新作业的序列号需要用 --serial-at 给出位置");
 inline const QString NoSuchJob = QStringLiteral("生产记录中没有作业 %1");
 
 // How a chip attempt ended, as the journal tells it.

@@ -30,11 +30,7 @@ bool ProductionRun::busy() const {
 }
 
 void ProductionRun::findBoxes() {
-    waiting_ = int(sites_.size());
-    for (Site *site : sites_)
-        site->probe();
-    if (sites_.isEmpty())
-        emit boxesFound();
+    everySite(&Site::probe, &ProductionRun::boxesFound);
 }
 
 void ProductionRun::dropAbsent() {
@@ -51,11 +47,15 @@ void ProductionRun::dropAbsent() {
 }
 
 void ProductionRun::startRound() {
+    everySite(&Site::program, &ProductionRun::roundDone);
+}
+
+void ProductionRun::everySite(void (Site::*work)(), void (ProductionRun::*allDone)()) {
     waiting_ = int(sites_.size());
     for (Site *site : sites_)
-        site->program();
+        (site->*work)();
     if (sites_.isEmpty())
-        emit roundDone();
+        emit(this->*allDone)();
 }
 
 void ProductionRun::stopAfterBlock() {

@@ -41,6 +41,9 @@ signals:
     void roundDone();
 
 private:
+    // Hands `work` to every site; `allDone` once each has answered.
+    void everySite(void (Site::*work)(), void (ProductionRun::*allDone)());
+
     QList<Site *> sites_;
     int waiting_ = 0;
     bool jobAtEnd_ = false;
