@@ -229,21 +229,26 @@ void ProductionTest::sitesAreIsolated_data() {
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("says");
     QTest::addColumn<QString>("recorded");
+    QTest::addColumn<int>("code");
     QTest::newRow("refused at block 5") << "wrongcode:cmd=D8:block=5"
                                         << "编程器拒绝"
-                                        << "refused";
+                                        << "refused" << 4;
     QTest::newRow("silent in the verify") << "noreply:cmd=F8:block=5"
                                           << "编程器无应答"
-                                          << "no-answer";
+                                          << "no-answer" << 4;
     QTest::newRow("pulled at block 5") << "pull:cmd=D8:block=5"
                                        << "编程器无应答"
-                                       << "no-answer";
+                                       << "no-answer" << 4;
+    QTest::newRow("block 5 not taken") << "nowrite:cmd=D8:block=5"
+                                       << "校验不一致（0028H）"
+                                       << "mismatch" << 1;
 }
 
 void ProductionTest::sitesAreIsolated() {
     QFETCH(QString, fault);
     QFETCH(QString, says);
     QFETCH(QString, recorded);
+    QFETCH(int, code);
     PtyBox first, faulty({"--fault", fault}), third;
     QVERIFY(first.started && faulty.started && third.started);
     const QString file = journal("isolated.sqlite");
@@ -253,7 +258,7 @@ void ProductionTest::sitesAreIsolated() {
          "--port",  faulty.path(), "--port",      third.path(), "--journal",      file,
          "--job",   "iso",         "--serial-at", "0x20",       "--serial-start", "500",
          "--count", "1",           "--no-wait"});
-    QCOMPARE(run.code, 4);
+    QCOMPARE(run.code, code);
     QVERIFY2(run.out.contains(QStringLiteral("站 2  ") + faulty.path()) &&
                  run.out.contains(QStringLiteral("  ") + says + QStringLiteral("  ")),
              qPrintable(run.out));

@@ -108,10 +108,13 @@ bool BoxCore::handle(const QByteArray &frame, Outgoing &out) {
             ++it;
     }
     bool refused = false;
-    for (const BoxFault &fault : active)
+    bool unwritten = false;
+    for (const BoxFault &fault : active) {
         refused = refused || fault.kind == BoxFault::Kind::WrongCode;
+        unwritten = unwritten || fault.kind == BoxFault::Kind::NoWrite;
+    }
 
-    QByteArray reply = answer(frame, !refused);
+    QByteArray reply = answer(frame, !refused && !unwritten);
     qint64 extraMicros = 0;
     bool lost = false;
     for (const BoxFault &fault : active) {
@@ -124,6 +127,8 @@ bool BoxCore::handle(const QByteArray &frame, Outgoing &out) {
                 break;
             case BoxFault::Kind::Kill:
                 kill_ = lost = true;
+                break;
+            case BoxFault::Kind::NoWrite:
                 break;
             case BoxFault::Kind::WrongCode:
                 reply[0] = char(fault.value ? fault.value : DefaultWrongCode);

@@ -23,6 +23,7 @@ struct BoxFault {
         Pull,        // the cable pulled: no reply, and the transport goes away
         Kill,        // the PC crashes: no reply, and the transport kills the program
                      // at the other end (SIGKILL)
+        NoWrite,     // a worn cell: the write is acknowledged, the chip keeps its bytes
     };
     Kind kind = Kind::NoReply;
     int command = -1;    // command code to match; -1 matches any

@@ -19,7 +19,8 @@ const char EmulatorUsage[] =
     "             garbage, stopafter (stop answering after n frames),\n"
     "             pull (the cable pulled: the emulator ends at once, saving its images),\n"
     "             kill (the PC crashes: SIGKILL to every other process that has the\n"
-    "             device open, before any reply)\n"
+    "             device open, before any reply), nowrite (a block write is\n"
+    "             acknowledged but the chip keeps its old bytes)\n"
     "      keys:  cmd=HEX      only frames with this command code (e.g. cmd=F8)\n"
     "             block=N      only this block of F8H/D8H\n"
     "             times=N      only the next N matching frames\n"
@@ -63,6 +64,7 @@ bool parseFault(const QString &text, EmulatorOptions &options, QString &error) {
         {"short", BoxFault::Kind::ShortReply}, {"long", BoxFault::Kind::LongReply},
         {"delay", BoxFault::Kind::Delay},      {"garbage", BoxFault::Kind::Garbage},
         {"pull", BoxFault::Kind::Pull},        {"kill", BoxFault::Kind::Kill},
+        {"nowrite", BoxFault::Kind::NoWrite},
     };
     BoxFault fault;
     bool known = kind == "stopafter";

@@ -174,7 +174,8 @@ void PtyServer::killHolders() {
         if (!numeric || process == getpid())
             continue;
         const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
-        for (const QString &fd : fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        for (const QString &fd :
+             fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
             char target[256];
             const ssize_t length = readlink(QFile::encodeName(fds.filePath(fd)).constData(), target,
                                             sizeof target - 1);

@@ -183,42 +183,11 @@ void ProduceCommand::count(const ChipResult &result) {
 }
 
 QString ProduceCommand::line(int round, const Site &site, const ChipResult &result) const {
-    using namespace ProductionTexts;
-    using Status = ChipResult::Status;
-    QString outcome;
-    switch (result.status) {
-        case Status::Done:
-            outcome = OutcomeDone;
-            break;
-        case Status::Mismatch:
-            outcome = CliTexts::MismatchAt.arg(OutcomeMismatch)
-                          .arg(result.mismatchAt, 4, 16, QLatin1Char('0'))
-                          .toUpper();
-            break;
-        case Status::Refused:
-            outcome = OutcomeRefused;
-            break;
-        case Status::NoAnswer:
-            outcome = OutcomeNoAnswer;
-            break;
-        case Status::Stopped:
-            outcome = OutcomeStopped;
-            break;
-        case Status::Absent:
-            outcome = SiteAbsent;
-            break;
-        case Status::AtEnd:
-            outcome = SiteJobAtEnd;
-            break;
-        case Status::JournalFailed:
-            outcome = SiteJournalFailed;
-            break;
-    }
     return CliTexts::SiteLine.arg(round)
         .arg(site.number())
         .arg(site.device(),
-             result.serial < 0 ? QStringLiteral("-") : QString::number(result.serial), outcome,
-             QString::number(result.seconds, 'f', 2));
+             result.serial < 0 ? QStringLiteral("-") : QString::number(result.serial),
+             result.text(), QString::number(result.seconds, 'f', 2));
 }
 
 void ProduceCommand::showProgress(int round, bool force) {

@@ -116,7 +116,6 @@ inline const QString RoundPrompt = QStringLiteral("放好芯片后按回车开�
 inline const QString EndsAfterRound =
     QStringLiteral("本轮的芯片完成后结束（再按一次 Ctrl+C 则在当前块后停止）");
 inline const QString SiteLine = QStringLiteral("第 %1 轮  站 %2  %3  序列号 %4  %5  %6 秒");
-inline const QString MismatchAt = QStringLiteral("%1（%2H）");
 inline const QString RoundProgress = QStringLiteral("\r第 %1 轮%2 ");
 inline const QString SitePercent = QStringLiteral("  站 %1 %2%");
 inline const QString Totals = QStringLiteral("合计：%1 片通过，%2 片失败");

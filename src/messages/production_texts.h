@@ -41,6 +41,7 @@ inline const QString NoSuchJob = QStringLiteral("生产记录中没有作业 %1"
 // How a chip attempt ended, as the journal tells it.
 inline const QString OutcomeDone = QStringLiteral("通过");
 inline const QString OutcomeMismatch = QStringLiteral("校验不一致");
+inline const QString MismatchAt = QStringLiteral("%1（%2H）");
 inline const QString OutcomeRefused = QStringLiteral("编程器拒绝");
 inline const QString OutcomeNoAnswer = QStringLiteral("编程器无应答");
 inline const QString OutcomeStopped = QStringLiteral("已中断");

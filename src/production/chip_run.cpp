@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 
 #include "chips/checksums.h"
+#include "messages/production_texts.h"
 #include "operations/session.h"
 #include "production/journal.h"
 
@@ -30,6 +31,7 @@ Status statusOf(Outcome outcome) {
     return Status::Stopped;
 }
 
+// What the journal says of a chip that was begun.
 RecordOutcome recordOf(Status status) {
     switch (status) {
         case Status::Done:
@@ -46,6 +48,24 @@ RecordOutcome recordOf(Status status) {
 }
 
 }  // namespace
+
+QString ChipResult::text() const {
+    using namespace ProductionTexts;
+    switch (status) {
+        case Status::Mismatch:
+            return MismatchAt.arg(OutcomeMismatch)
+                .arg(mismatchAt, 4, 16, QLatin1Char('0'))
+                .toUpper();
+        case Status::Absent:
+            return SiteAbsent;
+        case Status::AtEnd:
+            return SiteJobAtEnd;
+        case Status::JournalFailed:
+            return SiteJournalFailed;
+        default:
+            return RecordOutcomes::text(recordOf(status));
+    }
+}
 
 ChipRun::ChipRun(Session &session, Journal &journal, const ProductionJob &job, int model,
                  const QByteArray &image, bool verify)

@@ -35,6 +35,8 @@ struct ChipResult {
     QString journalError;
 
     bool passed() const { return status == Status::Done; }
+    // How it went, in the user's words: "通过", "校验不一致（0042H）", "编程器不在线".
+    QString text() const;
     // The chip may hold something else now than before.
     bool touched() const { return record >= 0; }
 };
