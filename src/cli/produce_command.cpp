@@ -1,5 +1,7 @@
 #include "cli/produce_command.h"
 
+#include <QTimer>
+
 #include "cli/command_line_tool.h"
 #include "cli/console.h"
 #include "cli/request.h"
@@ -11,6 +13,8 @@
 
 namespace {
 constexpr qint64 ProgressIntervalMs = 100;
+// How often a run without a person looks again for boxes that are all gone.
+constexpr int AbsentPauseMs = 1000;
 }  // namespace
 
 ProduceCommand::ProduceCommand(Console &console, const Request &request)
@@ -77,12 +81,18 @@ int ProduceCommand::run() {
         percent_[site->number()] = percent;
         wake();
     });
-    for (int round = 1; request_.count < 0 || round <= request_.count; ++round) {
+    for (int round = 1; request_.count < 0 || round <= request_.count;) {
         if (quit_ || run.jobAtEnd() || (!request_.noWait && !awaitEnter(round)))
             break;
-        runRound(run, round);
+        // Without a person at the bench, a round in which no box answered
+        // does not count: the run looks for the boxes again a little later.
+        if (!runRound(run, round) && request_.noWait) {
+            pause();
+            continue;
+        }
         if (stopped_)
             break;
+        ++round;
     }
     if (run.jobAtEnd())
         console_.note(ProductionTexts::JobAtEnd.arg(setup.job.name).arg(setup.job.serial.last()));
@@ -123,11 +133,22 @@ bool ProduceCommand::awaitEnter(int round) {
     return !quit_;
 }
 
-void ProduceCommand::runRound(ProductionRun &run, int round) {
+void ProduceCommand::pause() {
+    bool over = false;
+    QTimer::singleShot(AbsentPauseMs, this, [this, &over] {
+        over = true;
+        wake();
+    });
+    waitUntil([this, &over] { return over || quit_; });
+}
+
+bool ProduceCommand::runRound(ProductionRun &run, int round) {
     QMap<int, QString> lines;
     bool done = false;
+    bool anyChip = false;
     const auto siteDone =
         connect(&run, &ProductionRun::siteDone, this, [&, round](Site *site, const ChipResult &r) {
+            anyChip = anyChip || r.status != ChipResult::Status::Absent;
             count(r);
             lines[site->number()] = line(round, *site, r);
             if (!r.journalError.isEmpty())
@@ -152,8 +173,10 @@ void ProduceCommand::runRound(ProductionRun &run, int round) {
     });
     disconnect(siteDone);
     disconnect(roundDone);
-    for (const QString &text : lines)
-        console_.result(text);
+    if (anyChip || !request_.noWait)
+        for (const QString &text : lines)
+            console_.result(text);
+    return anyChip;
 }
 
 void ProduceCommand::count(const ChipResult &result) {

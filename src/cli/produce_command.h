@@ -32,7 +32,10 @@ private:
     bool findSites(ProductionRun &run, int &code);
     // Enter starts round `round`; false when the run is to end instead.
     bool awaitEnter(int round);
-    void runRound(ProductionRun &run, int round);
+    // False when no site had a box to program.
+    bool runRound(ProductionRun &run, int round);
+    // A second, or less when the run is to end.
+    void pause();
     void count(const ChipResult &result);
     QString line(int round, const Site &site, const ChipResult &result) const;
     void showProgress(int round, bool force);

@@ -95,8 +95,9 @@ ChipResult ChipRun::run(const QString &site) {
 
     // From here on the number is spent, whatever happens to the chip.
     ChipBuffer &buffer = session_.buffer();
+    // The buffer of the model; the operations tell the box the model themselves.
     if (buffer.ChipCode() != model_ || buffer.size() != image_.size())
-        session_.selection().select(model_);
+        buffer.selectModel(model_);
     QByteArray chip = image_;
     if (result.serial >= 0)
         job_.serial.apply(chip, result.serial);
