@@ -86,6 +86,7 @@ private slots:
     void sitesAreIsolated_data();
     void sitesAreIsolated();
     void lostBoxRejoins();
+    void lastNumberEndsTheRun();
     void endsAfterTheCurrentChips_data();
     void endsAfterTheCurrentChips();
     void twoProgramsShareOneJob_data();
@@ -313,6 +314,35 @@ void ProductionTest::lostBoxRejoins() {
     run.saw(QString());
     QCOMPARE(run.tool.exitCode(), 4);
     QVERIFY2(run.out.contains(QStringLiteral("合计：4 片通过，1 片失败")), qPrintable(run.out));
+}
+
+void ProductionTest::lastNumberEndsTheRun() {
+    PtyBox boxes[3];
+    QStringList arguments = {
+        "produce",       "-m",  "24C02",        image_, "--journal",      journal("end.sqlite"),
+        "--job",         "end", "--serial-at",  "0",    "--serial-start", "10",
+        "--serial-step", "5",   "--serial-end", "25",   "--no-wait"};
+    for (const PtyBox &box : boxes)
+        arguments << "--port" << box.path();
+    // Four numbers for three boxes: a second round takes the last one, two
+    // sites find none, and no third round starts.
+    Run run = CliProcess::run(arguments);
+    QCOMPARE(run.code, 0);
+    QCOMPARE(run.out.count(QStringLiteral("  通过  ")), 4);
+    QCOMPARE(run.out.count(QStringLiteral("第 2 轮")), 3);
+    QCOMPARE(run.out.count(QStringLiteral("序列号 -  序列号已用完")), 2);
+    QVERIFY2(!run.out.contains(QStringLiteral("第 3 轮")), qPrintable(run.out));
+    QVERIFY2(run.err.contains(QStringLiteral("作业 end 的序列号已经用完（最后一个为 25）")),
+             qPrintable(run.err));
+    QCOMPARE(serialsOf(records(journal("end.sqlite"), "end")), (QList<qint64>{10, 15, 20, 25}));
+    // The next run is refused before any box.
+    QCOMPARE(CliProcess::run(arguments).code, 2);
+    // Numbers that end with a round end the run with it.
+    arguments.replace(arguments.indexOf("end"), "even");
+    run = CliProcess::run(arguments + QStringList{"--serial-end", "20"});
+    QCOMPARE(run.code, 0);
+    QCOMPARE(run.out.count(QStringLiteral("  通过  ")), 3);
+    QVERIFY2(!run.out.contains(QStringLiteral("第 2 轮")), qPrintable(run.out));
 }
 
 void ProductionTest::endsAfterTheCurrentChips_data() {

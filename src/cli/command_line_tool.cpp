@@ -176,6 +176,9 @@ int CommandLineTool::numberedWrite(Console &console, Session &session, const Req
     }
     if (result.serial >= 0)
         console.note(CliTexts::SerialTaken.arg(result.serial).arg(result.record));
+    if (result.lastNumber)
+        console.note(
+            ProductionTexts::JobAtEnd.arg(setup.job().name).arg(setup.job().serial.last()));
     const int code = result.status == Status::JournalFailed
                          ? int(BadUsage)
                          : finish(console, session, request, result.outcome,

@@ -92,6 +92,7 @@ ChipResult ChipRun::run(const QString &site) {
     }
     result.record = reservation.record;
     result.serial = reservation.serial;
+    result.lastNumber = reservation.last;
 
     // From here on the number is spent, whatever happens to the chip.
     ChipBuffer &buffer = session_.buffer();

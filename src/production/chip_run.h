@@ -23,7 +23,8 @@ struct ChipResult {
         JournalFailed,  // the journal could not reserve: no chip touched
     };
     Status status = Status::Absent;
-    qint64 serial = -1;  // -1: none (the job numbers no chip, or none was taken)
+    qint64 serial = -1;       // -1: none (the job numbers no chip, or none was taken)
+    bool lastNumber = false;  // `serial` was the job's last
     qint64 record = -1;
     qint64 mismatchAt = -1;
     qint64 chipCrc = -1;  // of a passing verify
@@ -35,6 +36,8 @@ struct ChipResult {
     QString journalError;
 
     bool passed() const { return status == Status::Done; }
+    // The job has no number left after this chip.
+    bool jobAtEnd() const { return lastNumber || status == Status::AtEnd; }
     // How it went, in the user's words: "通过", "校验不一致（0042H）", "编程器不在线".
     QString text() const;
     // The chip may hold something else now than before.

@@ -219,8 +219,10 @@ bool Journal::reserve(const ProductionJob &job, const QString &site, Reservation
             rollback();
             return true;
         }
+        const qint64 next = job.serial.after(reservation.serial);
+        reservation.last = next == SerialProfile::NoEnd;
         if (!run(QStringLiteral("UPDATE jobs SET serial_next = ? WHERE id = ?"),
-                 {nullable(job.serial.after(reservation.serial)), job.id})) {
+                 {nullable(next), job.id})) {
             rollback();
             return false;
         }

@@ -35,6 +35,7 @@ public:
         qint64 record = -1;
         qint64 serial = -1;  // -1: the job numbers no chip
         bool atEnd = false;  // no number left: nothing was reserved
+        bool last = false;   // `serial` was the job's last number
     };
     // Takes the job's next number and records a chip attempt "started" at
     // `site`, in one transaction that waits for any other writer: from then

@@ -12,7 +12,7 @@ ProductionRun::ProductionRun(const SiteSetup &setup, const QStringList &devices,
         connect(site, &Site::progress, this,
                 [this, site](int percent) { emit siteProgress(site, percent); });
         connect(site, &Site::done, this, [this, site](const ChipResult &result) {
-            jobAtEnd_ = jobAtEnd_ || result.status == ChipResult::Status::AtEnd;
+            jobAtEnd_ = jobAtEnd_ || result.jobAtEnd();
             emit siteDone(site, result);
             if (--waiting_ == 0)
                 emit roundDone();

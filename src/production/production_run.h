@@ -21,7 +21,7 @@ public:
 
     const QList<Site *> &sites() const { return sites_; }
     bool busy() const;
-    // A site found the job without a number left: the run should end.
+    // A site took the job's last number, or found none left: the run should end.
     bool jobAtEnd() const { return jobAtEnd_; }
 
     // Every site asks for its box at once; boxesFound() when all have answered.
