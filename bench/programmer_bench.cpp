@@ -28,6 +28,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench_table.h"
 #include "box/box_core.h"
 #include "box/memory_port.h"
 #include "chips/checksums.h"
@@ -55,12 +56,6 @@ constexpr int Model24C64 = 5;
 constexpr int Model24C512 = 8;
 constexpr double WireExchangeMs = (12 + 10) * 10 * 1000.0 / 57600.0;  // 3.819 ms
 constexpr double WriteCycleMs = 5.0;
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
-}
 
 // Times this process was switched out: each is a sleep and a wake-up.
 long contextSwitches() {
@@ -158,17 +153,6 @@ double commandLine(const QStringList &arguments) {
     return (monotonicNanos() - start) / 1e9;
 }
 
-struct Row {
-    QString figure;
-    QString value;
-    QString target;
-    bool met;
-};
-
-QString number(double value, int decimals) {
-    return QString::number(value, 'f', decimals);
-}
-
 }  // namespace
 
 int main(int argc, char *argv[]) {
@@ -179,7 +163,7 @@ int main(int argc, char *argv[]) {
     const int runs =
         qMax(1, qEnvironmentVariableIsSet("BENCH_RUNS") ? qEnvironmentVariableIntValue("BENCH_RUNS")
                                                         : 3);
-    // BENCH_ONLY=pty,memory,wire,view,startup picks sections (for profiling).
+    // BENCH_ONLY=pty,memory,wire,production,view,startup picks sections (for profiling).
     const QStringList only =
         qEnvironmentVariable("BENCH_ONLY").split(QLatin1Char(','), Qt::SkipEmptyParts);
     const auto wanted = [&only](const char *section) {
@@ -303,6 +287,10 @@ int main(int argc, char *argv[]) {
         rows << Row{QStringLiteral("CPU during the 24C64 read, share of wall time"),
                     number(c, 2) + QLatin1Char('%'), QStringLiteral("≤ 2%"), c <= 2};
     }
+
+    // Production: every box at once.
+    if (wanted("production"))
+        rows << productionRows(runs);
 
     // 5. Hex view: one page redraw, and all 256 pages of a 24C512; a digit
     // typed into the grid until its cell is painted; the buffer's checksums.

@@ -12,73 +12,19 @@
 #include "files/image_formats.h"
 #include "link/port_numbering.h"
 #include "link/qt_serial_port.h"
-#include "support/emulator_process.h"
+#include "support/cli_process.h"
 #include "support/test_files.h"
 
 namespace {
 
-struct Run {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-// Starts the tool; `finish` waits for it.
-void start(QProcess &tool, const QStringList &arguments) {
-    tool.start(CLI_PATH, arguments);
-}
-
-Run finish(QProcess &tool) {
-    Run run;
-    if (!tool.waitForFinished(60000))
-        tool.kill();
-    run.code = tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
-    run.out = QString::fromUtf8(tool.readAllStandardOutput());
-    run.err = QString::fromUtf8(tool.readAllStandardError());
-    return run;
-}
+using CliProcess::finish;
+using CliProcess::Run;
+using CliProcess::start;
+using Box = PtyBox;
 
 Run cli(const QStringList &arguments) {
-    QProcess tool;
-    start(tool, arguments);
-    return finish(tool);
+    return CliProcess::run(arguments);
 }
-
-// A box on a pseudo-terminal, reached through a link in `dir`; its frames
-// logged to box.log, the 24C64 (and 24C02) chips kept in image files.
-class Box {
-public:
-    // `chip` fills the 24C64 and, unless `chip02` does, the 24C02 (its first
-    // 256 bytes) before the start; an empty one stays blank.
-    explicit Box(const QStringList &more = {}, const QByteArray &chip = {},
-                 const QByteArray &chip02 = {}) {
-        if (!chip.isEmpty())
-            setChip("24C64", chip);
-        if (!chip02.isEmpty() || !chip.isEmpty())
-            setChip("24C02", chip02.isEmpty() ? chip.left(256) : chip02);
-        const QStringList arguments = QStringList{"--link",  path(),
-                                                  "--log",   log(),
-                                                  "--image", "24C64=" + dir.filePath("24C64.bin"),
-                                                  "--image", "24C02=" + dir.filePath("24C02.bin")} +
-                                      more;
-        started = emulator.start(arguments);
-    }
-    QString path() const { return dir.filePath("ttyBOX"); }
-    QString log() const { return dir.filePath("box.log"); }
-    int frames() const { return int(TestFiles::readFile(log()).count('\n')); }
-    // The chip as the box holds it once it has ended.
-    QByteArray chip(const char *model) {
-        emulator.terminate();
-        return TestFiles::readFile(dir.filePath(QLatin1String(model) + ".bin"));
-    }
-    void setChip(const char *model, const QByteArray &bytes) {
-        TestFiles::writeFile(dir.filePath(QLatin1String(model) + ".bin"), bytes);
-    }
-
-    QTemporaryDir dir;
-    EmulatorProcess emulator;
-    bool started = false;
-};
 
 const QString NotBlank = QStringLiteral("芯片不空");
 
@@ -251,30 +197,56 @@ void CliTest::faultInTheMiddle_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("fault");
     QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("says");
+    QTest::addColumn<QStringList>("says");
+    QTest::addColumn<QString>("never");
     const QString hint = QStringLiteral("操作未成功，可能有以下原因：");
+    const QString five = QStringLiteral("完成 5/32 块（40 字节）");
+    const QString partial = QStringLiteral("芯片中现在是不完整的映像：只有前 40 字节确定已写入");
+    const QStringList read = {"read", "-m", "24C02", "out.bin"};
+    const QStringList write = {"write", "-m", "24C02", "in.bin"};
+    const QStringList erase = {"erase", "-m", "24C02"};
+    const QStringList blank = {"blank", "-m", "24C64"};
     QTest::newRow("read refused at block 5")
-        << QStringList{"read", "-m", "24C02", "out.bin"} << "wrongcode:cmd=F8:block=5" << 4
-        << QStringLiteral("读芯片失败");
+        << read << "wrongcode:cmd=F8:block=5" << 4 << QStringList{"读芯片失败", five} << "";
     QTest::newRow("read, box gone at block 5")
-        << QStringList{"read", "-m", "24C02", "out.bin"} << "stopafter:n=7" << 4 << hint;
-    QTest::newRow("write refused at block 5")
-        << QStringList{"write", "-m", "24C02", "in.bin"} << "wrongcode:cmd=D8:block=5" << 4
-        << QStringLiteral("写芯片失败");
+        << read << "noreply:cmd=F8:block=5" << 4 << QStringList{hint, five, "没有写出文件"} << "";
+    QTest::newRow("read, box silent after 7 frames")
+        << read << "stopafter:n=7" << 4 << QStringList{hint, "完成 3/32 块"} << "";
+    QTest::newRow("read, box pulled at block 5")
+        << read << "pull:cmd=F8:block=5" << 4 << QStringList{hint, five} << "";
+    QTest::newRow("write refused at block 5") << write << "wrongcode:cmd=D8:block=5" << 4
+                                              << QStringList{"写芯片失败", five, partial} << "";
+    QTest::newRow("write, box gone at block 5")
+        << write << "noreply:cmd=D8:block=5" << 4 << QStringList{hint, five, partial} << "";
+    QTest::newRow("write, box pulled at block 5")
+        << write << "pull:cmd=D8:block=5" << 4 << QStringList{hint, five, partial} << "";
+    // The whole image is in; only its verify was cut short.
+    QTest::newRow("write, box gone in its verify")
+        << write << "noreply:cmd=F8:block=5" << 4 << QStringList{hint, five} << "不完整";
+    QTest::newRow("write refused at its open")
+        << write << "wrongcode:cmd=DC" << 4 << QStringList{hint, "完成 0/32 块", "芯片没有改动"}
+        << "不完整";
     QTest::newRow("verify, box gone at block 5")
-        << QStringList{"verify", "-m", "24C02", "in.bin"} << "noreply:cmd=F8:block=5" << 4 << hint;
+        << QStringList{"verify", "-m", "24C02", "in.bin"} << "noreply:cmd=F8:block=5" << 4
+        << QStringList{hint, five} << "";
     QTest::newRow("erase refused at block 5")
-        << QStringList{"erase", "-m", "24C02"} << "wrongcode:cmd=D8:block=5" << 4 << hint;
+        << erase << "wrongcode:cmd=D8:block=5" << 4
+        << QStringList{hint, five, "芯片只擦除了一部分：只有前 40 字节确定已擦除"} << "";
+    QTest::newRow("erase, box pulled at block 5")
+        << erase << "pull:cmd=D8:block=5" << 4 << QStringList{hint, five, "只擦除了一部分"} << "";
     QTest::newRow("blank check refused at block 5")
-        << QStringList{"blank", "-m", "24C64"} << "wrongcode:cmd=F8:block=5" << 4
-        << QStringLiteral("读芯片失败");
+        << blank << "wrongcode:cmd=F8:block=5" << 4 << QStringList{"读芯片失败", "完成 5/1024 块"}
+        << "";
+    QTest::newRow("blank check, box gone at block 5")
+        << blank << "noreply:cmd=F8:block=5" << 4 << QStringList{hint, "完成 5/1024 块"} << "";
 }
 
 void CliTest::faultInTheMiddle() {
     QFETCH(QStringList, arguments);
     QFETCH(QString, fault);
     QFETCH(int, code);
-    QFETCH(QString, says);
+    QFETCH(QStringList, says);
+    QFETCH(QString, never);
     QDir::setCurrent(files_.path());
     QFile::remove("out.bin");
     QVERIFY(TestFiles::writeFile("in.bin", TestFiles::pattern(256)));
@@ -283,7 +255,9 @@ void CliTest::faultInTheMiddle() {
     QVERIFY(box.started);
     const Run run = cli(arguments + QStringList{"--port", box.path()});
     QCOMPARE(run.code, code);
-    QVERIFY2(run.err.contains(says), qPrintable(run.err));
+    for (const QString &text : says)
+        QVERIFY2(run.err.contains(text), qPrintable(run.err));
+    QVERIFY2(never.isEmpty() || !run.err.contains(never), qPrintable(run.err));
     // A failed read leaves no file behind, not even a part of one.
     QVERIFY(!QFile::exists("out.bin"));
 }
@@ -314,6 +288,9 @@ void CliTest::badFileNeverReachesTheBox() {
         const Run run = cli({command, "-m", "24C02", "--port", box.path(), file});
         QCOMPARE(run.code, 2);
         QVERIFY2(run.err.contains(says), qPrintable(run.err));
+        // The command line has no buffer: it says what became of the chip.
+        QVERIFY2(!run.err.contains(QStringLiteral("缓冲区")), qPrintable(run.err));
+        QVERIFY2(run.err.contains(QStringLiteral("芯片没有改动")), qPrintable(run.err));
     }
     // Not a frame went out: the file is checked before the box is looked for.
     QCOMPARE(box.frames(), 0);

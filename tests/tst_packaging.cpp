@@ -180,6 +180,9 @@ void TestPackaging::debianPackage() {
     if (!QStandardPaths::findExecutable(QStringLiteral("dpkg-shlibdeps")).isEmpty())
         QVERIFY2(field("Depends").contains(QStringLiteral("libqt6serialport6")),
                  qPrintable(field("Depends")));
+    // The journal's driver is a plugin that no library dependency brings.
+    QVERIFY2(field("Depends").contains(QStringLiteral("libqt6sql6-sqlite")),
+             qPrintable(field("Depends")));
 
     // Owned by root, readable by all, executable only where it should be.
     const Run listing = run(dpkgDeb, {"-c", deb});

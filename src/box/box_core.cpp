@@ -84,7 +84,7 @@ qint64 BoxCore::byteOffset(const QByteArray &frame) const {
 bool BoxCore::handle(const QByteArray &frame, Outgoing &out) {
     frames_.append(frame);
     ++frameCount_;
-    if (answerLimit_ >= 0 && frameCount_ > answerLimit_)
+    if (pulled_ || (answerLimit_ >= 0 && frameCount_ > answerLimit_))
         return false;
     const quint8 command = quint8(frame[0]);
     // The box ignores codes it does not know.
@@ -108,16 +108,27 @@ bool BoxCore::handle(const QByteArray &frame, Outgoing &out) {
             ++it;
     }
     bool refused = false;
-    for (const BoxFault &fault : active)
+    bool unwritten = false;
+    for (const BoxFault &fault : active) {
         refused = refused || fault.kind == BoxFault::Kind::WrongCode;
+        unwritten = unwritten || fault.kind == BoxFault::Kind::NoWrite;
+    }
 
-    QByteArray reply = answer(frame, !refused);
+    QByteArray reply = answer(frame, !refused && !unwritten);
     qint64 extraMicros = 0;
     bool lost = false;
     for (const BoxFault &fault : active) {
         switch (fault.kind) {
             case BoxFault::Kind::NoReply:
                 lost = true;
+                break;
+            case BoxFault::Kind::Pull:
+                pulled_ = lost = true;
+                break;
+            case BoxFault::Kind::Kill:
+                kill_ = lost = true;
+                break;
+            case BoxFault::Kind::NoWrite:
                 break;
             case BoxFault::Kind::WrongCode:
                 reply[0] = char(fault.value ? fault.value : DefaultWrongCode);

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QRandomGenerator>
 #include <array>
+#include <utility>
 
 #include "chips/chip_catalogue.h"
 #include "link/protocol.h"
@@ -19,6 +20,10 @@ struct BoxFault {
         LongReply,   // the 10 bytes and 2 extra ones
         Delay,       // the reply comes `value` ms later
         Garbage,     // `value` random bytes (10 if 0) instead of the reply
+        Pull,        // the cable pulled: no reply, and the transport goes away
+        Kill,        // the PC crashes: no reply, and the transport kills the program
+                     // at the other end (SIGKILL)
+        NoWrite,     // a worn cell: the write is acknowledged, the chip keeps its bytes
     };
     Kind kind = Kind::NoReply;
     int command = -1;    // command code to match; -1 matches any
@@ -65,6 +70,10 @@ public:
     // The cable pulled: the next `exchanges` frames are handled, later ones
     // are still logged but have no effect and get no reply. -1 answers again.
     void stopAnsweringAfter(int exchanges);
+    // A Pull fault struck: the transport should vanish now.
+    bool pulled() const { return pulled_; }
+    // A Kill fault struck since the last call.
+    bool takeKill() { return std::exchange(kill_, false); }
 
     // 10 bit-times per byte for the frame and the reply, plus the write cycle
     // of a block write. Off, replies leave at once (plus any Delay fault).
@@ -88,6 +97,8 @@ private:
     QList<QByteArray> frames_;
     qint64 frameCount_ = 0;
     qint64 answerLimit_ = -1;
+    bool pulled_ = false;
+    bool kill_ = false;
     QList<BoxFault> faults_;
     bool wireTiming_ = false;
     int baud_ = 57600;

@@ -16,7 +16,11 @@ const char EmulatorUsage[] =
     "  --log FILE           append every received frame to FILE as a hex line\n"
     "  --fault FAULT        misbehave on demand (repeatable); FAULT is KIND[:KEY=VALUE]...\n"
     "      kinds: noreply, wrongcode, short (9 bytes), long (12 bytes), delay,\n"
-    "             garbage, stopafter (stop answering after n frames)\n"
+    "             garbage, stopafter (stop answering after n frames),\n"
+    "             pull (the cable pulled: the emulator ends at once, saving its images),\n"
+    "             kill (the PC crashes: SIGKILL to every other process that has the\n"
+    "             device open, before any reply), nowrite (a block write is\n"
+    "             acknowledged but the chip keeps its old bytes)\n"
     "      keys:  cmd=HEX      only frames with this command code (e.g. cmd=F8)\n"
     "             block=N      only this block of F8H/D8H\n"
     "             times=N      only the next N matching frames\n"
@@ -59,6 +63,8 @@ bool parseFault(const QString &text, EmulatorOptions &options, QString &error) {
         {"noreply", BoxFault::Kind::NoReply},  {"wrongcode", BoxFault::Kind::WrongCode},
         {"short", BoxFault::Kind::ShortReply}, {"long", BoxFault::Kind::LongReply},
         {"delay", BoxFault::Kind::Delay},      {"garbage", BoxFault::Kind::Garbage},
+        {"pull", BoxFault::Kind::Pull},        {"kill", BoxFault::Kind::Kill},
+        {"nowrite", BoxFault::Kind::NoWrite},
     };
     BoxFault fault;
     bool known = kind == "stopafter";

@@ -3,12 +3,15 @@
 #include <errno.h>
 #include <fcntl.h>
 #include <poll.h>
+#include <signal.h>
 #include <stdlib.h>
 #include <string.h>
 #include <termios.h>
 #include <time.h>
 #include <unistd.h>
 
+#include <QDir>
+#include <QFile>
 #include <algorithm>
 
 #include "box/box_core.h"
@@ -88,7 +91,7 @@ QByteArray PtyServer::hexLine(const QByteArray &frame) {
 }
 
 bool PtyServer::run(const std::function<bool()> &stopRequested, const sigset_t *waitMask) {
-    while (!stopRequested()) {
+    while (!stopRequested() && !box_.pulled()) {
         qint64 now = monotonicNanos();
         auto due = pending_.begin();
         while (due != pending_.end() && due->dueNanos <= now) {
@@ -141,7 +144,10 @@ void PtyServer::readFrames(qint64 now) {
             quietUntil_ = now + HangupPauseNanos;
         if (count <= 0)
             break;
-        for (const BoxCore::Outgoing &reply : box_.receive(QByteArray(buffer, int(count)))) {
+        const QList<BoxCore::Outgoing> replies = box_.receive(QByteArray(buffer, int(count)));
+        if (box_.takeKill())
+            killHolders();
+        for (const BoxCore::Outgoing &reply : replies) {
             const Pending item{now + reply.delayMicros * 1000, reply.bytes};
             auto place = std::upper_bound(
                 pending_.begin(), pending_.end(), item.dueNanos,
@@ -156,6 +162,28 @@ void PtyServer::readFrames(qint64 now) {
                 perror("box-emulator: frame log");
         }
         box_.clearLog();
+    }
+}
+
+void PtyServer::killHolders() {
+    // Whoever has /dev/pts/N open shows it among the links in /proc/PID/fd.
+    const QByteArray device = QFile::encodeName(devicePath_);
+    for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        bool numeric = false;
+        const pid_t process = pid.toInt(&numeric);
+        if (!numeric || process == getpid())
+            continue;
+        const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
+        for (const QString &fd :
+             fds.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+            char target[256];
+            const ssize_t length = readlink(QFile::encodeName(fds.filePath(fd)).constData(), target,
+                                            sizeof target - 1);
+            if (length > 0 && QByteArray(target, int(length)) == device) {
+                ::kill(process, SIGKILL);
+                break;
+            }
+        }
     }
 }
 

@@ -29,7 +29,7 @@ public:
     // Appends every received frame to `path` as a hex line.
     bool openFrameLog(const QString &path, QString &error);
 
-    // Serves until `stopRequested` says so. `waitMask` is the signal mask
+    // Serves until `stopRequested` says so or a Pull fault strikes. `waitMask` is the signal mask
     // while waiting: signals blocked outside the wait interrupt it without a
     // race. False on an unexpected error of the pseudo-terminal.
     bool run(const std::function<bool()> &stopRequested, const sigset_t *waitMask);
@@ -43,6 +43,8 @@ private:
     };
 
     void readFrames(qint64 now);
+    // SIGKILL to every other process that holds the device open.
+    void killHolders();
     void flushOutput();
 
     BoxCore &box_;

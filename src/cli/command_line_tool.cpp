@@ -1,125 +1,39 @@
 #include "cli/command_line_tool.h"
 
-#include <QCommandLineParser>
 #include <QObject>
 
 #include "chips/chip_catalogue.h"
 #include "cli/console.h"
 #include "cli/console_dialogs.h"
 #include "cli/interrupt_watch.h"
+#include "cli/journal_command.h"
+#include "cli/produce_command.h"
 #include "cli/progress_meter.h"
+#include "cli/request.h"
 #include "link/port_numbering.h"
 #include "link/qt_serial_port.h"
 #include "messages/cli_texts.h"
+#include "messages/production_texts.h"
 #include "operations/session.h"
-
-namespace {
-
-const QStringList OnChip = {"detect", "read", "write", "verify", "erase", "blank"};
-const QStringList WithModel = {"read", "write", "verify", "erase", "blank"};
-const QStringList WithFile = {"read", "write", "verify"};
-
-int modelCode(const QString &name) {
-    for (int k = 0; k < ChipCatalogue::ModelCount; ++k)
-        if (ChipCatalogue::name(k).compare(name.trimmed(), Qt::CaseInsensitive) == 0)
-            return k;
-    return -1;
-}
-
-bool parseFormat(const QString &name, ImageFormats::Format &format) {
-    const QString n = name.trimmed().toLower();
-    if (n == QLatin1String("bin") || n == QLatin1String("binary"))
-        format = ImageFormats::Format::Binary;
-    else if (n == QLatin1String("hex") || n == QLatin1String("ihex") || n == QLatin1String("ihx"))
-        format = ImageFormats::Format::IntelHex;
-    else if (n == QLatin1String("srec") || n == QLatin1String("s19") || n == QLatin1String("mot"))
-        format = ImageFormats::Format::SRecord;
-    else
-        return false;
-    return true;
-}
-
-}  // namespace
+#include "production/chip_run.h"
+#include "production/job_setup.h"
 
 CommandLineTool::CommandLineTool(QStringList arguments) : arguments_(std::move(arguments)) {}
 
 int CommandLineTool::run() {
     Console console;
     Request request;
-    if (const int done = parse(console, request); done >= 0)
+    if (const int done = parseRequest(arguments_, console, request); done >= 0)
         return done;
     if (request.command == QLatin1String("models"))
         return listModels(console);
     if (request.command == QLatin1String("ports"))
         return listPorts(console, request);
+    if (request.command == QLatin1String("journal"))
+        return JournalCommand::run(console, request);
+    if (request.command == QLatin1String("produce"))
+        return ProduceCommand(console, request).run();
     return onChip(console, request);
-}
-
-int CommandLineTool::parse(Console &console, Request &request) {
-    QCommandLineParser parser;
-    const QCommandLineOption model(QStringList{"m", "model"}, QString(), QStringLiteral("model"));
-    const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("path"));
-    const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("format"));
-    const QCommandLineOption noVerify(QStringLiteral("no-verify"));
-    const QCommandLineOption quiet(QStringList{"q", "quiet"});
-    const QCommandLineOption help(QStringList{"h", "help"});
-    const QCommandLineOption version(QStringList{"v", "version"});
-    parser.addOptions({model, port, format, noVerify, quiet, help, version});
-    if (!parser.parse(arguments_)) {
-        console.error(parser.errorText());
-        return BadUsage;
-    }
-    console.setQuiet(parser.isSet(quiet));
-    if (parser.isSet(help)) {
-        console.result(CliTexts::Usage.trimmed());
-        return Success;
-    }
-    if (parser.isSet(version)) {
-        console.result(CliTexts::Version.arg(QStringLiteral(PROGRAM_VERSION)).trimmed());
-        return Success;
-    }
-
-    QStringList words = parser.positionalArguments();
-    if (words.isEmpty()) {
-        console.error(CliTexts::NoCommand);
-        return BadUsage;
-    }
-    request.command = words.takeFirst();
-    if (!OnChip.contains(request.command) && request.command != QLatin1String("models") &&
-        request.command != QLatin1String("ports")) {
-        console.error(CliTexts::UnknownCommand.arg(request.command));
-        return BadUsage;
-    }
-    if (WithFile.contains(request.command)) {
-        if (words.isEmpty()) {
-            console.error(CliTexts::NeedFile);
-            return BadUsage;
-        }
-        request.file = words.takeFirst();
-        request.format = ImageFormats::formatForName(request.file);
-    }
-    if (!words.isEmpty()) {
-        console.error(CliTexts::ExtraArguments.arg(words.join(QLatin1Char(' '))));
-        return BadUsage;
-    }
-    if (WithModel.contains(request.command)) {
-        if (!parser.isSet(model)) {
-            console.error(CliTexts::NeedModel);
-            return BadUsage;
-        }
-        request.model = modelCode(parser.value(model));
-        if (request.model < 0) {
-            console.error(CliTexts::UnknownModel.arg(parser.value(model)));
-            return BadUsage;
-        }
-    }
-    if (parser.isSet(format) && !parseFormat(parser.value(format), request.format)) {
-        console.error(CliTexts::UnknownFormat.arg(parser.value(format)));
-        return BadUsage;
-    }
-    request.ports = parser.values(port);
-    request.verify = !parser.isSet(noVerify);
-    return -1;
 }
 
 int CommandLineTool::listModels(Console &console) {
@@ -150,8 +64,23 @@ int CommandLineTool::loadImage(Console &console, const Request &request, QByteAr
         console.error(
             CliTexts::TooLarge.arg(request.file, ChipCatalogue::name(request.model)).arg(capacity));
     else
-        console.error(ImageFormats::failureText(request.file, loaded.status, loaded.line));
+        console.error(ImageFormats::failureText(request.file, loaded.status, loaded.line,
+                                                CliTexts::FileUnused));
     return BadUsage;
+}
+
+int CommandLineTool::settleJob(Console &console, const Request &request, const QByteArray &image,
+                               JobSetup &setup) {
+    JobRequest wanted;
+    QString error;
+    if (!request.production.jobRequest(request.model, request.file, image, wanted, error) ||
+        !setup.prepare(wanted)) {
+        console.error(error.isEmpty() ? setup.error() : error);
+        return BadUsage;
+    }
+    for (const QString &note : setup.notes())
+        console.note(note);
+    return -1;
 }
 
 int CommandLineTool::onChip(Console &console, const Request &request) {
@@ -159,6 +88,14 @@ int CommandLineTool::onChip(Console &console, const Request &request) {
     if (request.command == QLatin1String("write") || request.command == QLatin1String("verify"))
         if (const int failed = loadImage(console, request, image); failed >= 0)
             return failed;
+    // A numbered write takes its number from the journal: the job is
+    // settled before the box is looked for.
+    std::unique_ptr<JobSetup> job;
+    if (request.command == QLatin1String("write") && request.production.any()) {
+        job = std::make_unique<JobSetup>();
+        if (const int refused = settleJob(console, request, image, *job); refused >= 0)
+            return refused;
+    }
 
     ConsoleDialogs dialogs(console);
     // --port names the devices to try, and no others.
@@ -199,15 +136,21 @@ int CommandLineTool::onChip(Console &console, const Request &request) {
     }
 
     session.selection().select(request.model);
+    if (job)
+        return numberedWrite(console, session, request, *job, image);
     ChipOperations &operations = session.operations();
     ChipOperations::Outcome outcome = ChipOperations::Outcome::NotStarted;
+    // The operation that ended the command: a write's own or its verify's.
+    QString ended = request.command;
     if (request.command == QLatin1String("read")) {
         outcome = operations.read();
     } else if (request.command == QLatin1String("write")) {
         session.buffer().replace(image);
         outcome = operations.writechip();
-        if (outcome == ChipOperations::Outcome::Done && request.verify)
+        if (outcome == ChipOperations::Outcome::Done && request.verify) {
+            ended = QStringLiteral("verify");
             outcome = operations.verify();
+        }
     } else if (request.command == QLatin1String("verify")) {
         session.buffer().replace(image);
         outcome = operations.verify();
@@ -216,13 +159,45 @@ int CommandLineTool::onChip(Console &console, const Request &request) {
     } else if (request.command == QLatin1String("blank")) {
         outcome = operations.blankCheck();
     }
-    return finish(console, session, request, outcome);
+    return finish(console, session, request, outcome, ended);
+}
+
+int CommandLineTool::numberedWrite(Console &console, Session &session, const Request &request,
+                                   JobSetup &setup, const QByteArray &image) {
+    using Status = ChipResult::Status;
+    const QString device = session.link().port().deviceName();
+    const ChipResult result =
+        ChipRun(session, setup.journal(), setup.job(), request.model, image, request.verify)
+            .run(device);
+    if (result.status == Status::AtEnd) {
+        console.error(
+            ProductionTexts::JobAtEnd.arg(setup.job().name).arg(setup.job().serial.last()));
+        return BadUsage;
+    }
+    if (result.serial >= 0)
+        console.note(CliTexts::SerialTaken.arg(result.serial).arg(result.record));
+    if (result.lastNumber)
+        console.note(
+            ProductionTexts::JobAtEnd.arg(setup.job().name).arg(setup.job().serial.last()));
+    const int code = result.status == Status::JournalFailed
+                         ? int(BadUsage)
+                         : finish(console, session, request, result.outcome,
+                                  result.inVerify ? QStringLiteral("verify") : request.command);
+    // The chip is done, but the journal does not say so: its record reads
+    // "unknown".
+    if (!result.journalError.isEmpty()) {
+        console.error(result.journalError);
+        return code == Success ? int(BadUsage) : code;
+    }
+    return code;
 }
 
 int CommandLineTool::finish(Console &console, Session &session, const Request &request,
-                            ChipOperations::Outcome outcome) {
+                            ChipOperations::Outcome outcome, const QString &ended) {
     using Outcome = ChipOperations::Outcome;
     const QString model = ChipCatalogue::name(request.model);
+    const qint32 done = session.operations().BlockIndex;
+    const qint32 blocks = session.buffer().BlockCount() + 1;
     switch (outcome) {
         case Outcome::Done:
             if (request.command == QLatin1String("read")) {
@@ -241,19 +216,29 @@ int CommandLineTool::finish(Console &console, Session &session, const Request &r
         case Outcome::Mismatch:
             return Different;
         case Outcome::Stopped:
-        case Outcome::Left: {
-            const qint32 done = session.operations().BlockIndex;
-            console.error(CliTexts::Interrupted.arg(done)
-                              .arg(session.buffer().BlockCount() + 1)
-                              .arg(done * 8));
+        case Outcome::Left:
+            console.error(CliTexts::Interrupted.arg(done).arg(blocks).arg(done * 8));
             if (request.command == QLatin1String("read"))
                 console.error(CliTexts::InterruptedRead);
             else if (request.command == QLatin1String("write"))
                 console.error(CliTexts::InterruptedWrite.arg(done * 8));
             return Interrupted;
-        }
         case Outcome::NoAnswer:
         case Outcome::Refused:
+            // The box's own messages are out; say how far it got and what
+            // that left on the chip and on the disk.
+            console.error((outcome == Outcome::NoAnswer ? CliTexts::BoxLost : CliTexts::BoxRefused)
+                              .arg(done)
+                              .arg(blocks)
+                              .arg(done * 8));
+            if (ended == QLatin1String("read"))
+                console.error(CliTexts::InterruptedRead);
+            else if (ended == QLatin1String("write") || ended == QLatin1String("erase"))
+                console.error(!session.operations().reachedBlocks() ? CliTexts::ChipUntouched
+                              : ended == QLatin1String("write")
+                                  ? CliTexts::PartialWrite.arg(done * 8)
+                                  : CliTexts::PartialErase.arg(done * 8));
+            break;
         case Outcome::NotStarted:
         case Outcome::Declined:
             break;

@@ -5,7 +5,10 @@
 Console::Console(bool quiet) : quiet_(quiet), terminal_(isatty(STDERR_FILENO) == 1) {}
 
 void Console::write(int fd, const QString &text) {
-    const QByteArray bytes = text.toUtf8();
+    write(fd, text.toUtf8());
+}
+
+void Console::write(int fd, const QByteArray &bytes) {
     const char *data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
@@ -27,6 +30,11 @@ void Console::endProgressLine() {
 void Console::result(const QString &text) {
     endProgressLine();
     write(STDOUT_FILENO, text + QLatin1Char('\n'));
+}
+
+void Console::raw(const QByteArray &bytes) {
+    endProgressLine();
+    write(STDOUT_FILENO, bytes);
 }
 
 void Console::note(const QString &text) {

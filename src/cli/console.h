@@ -13,6 +13,8 @@ public:
 
     // A result: stdout, always.
     void result(const QString &text);
+    // Bytes for another program (an export): stdout as they are.
+    void raw(const QByteArray &bytes);
     // Something the user should know: stderr, unless quiet.
     void note(const QString &text);
     // Something that went wrong: stderr, always.
@@ -24,6 +26,7 @@ public:
 private:
     void endProgressLine();
     static void write(int fd, const QString &text);
+    static void write(int fd, const QByteArray &bytes);
 
     bool quiet_;
     bool terminal_;

@@ -2,10 +2,10 @@
 
 #include "cli/console.h"
 
-Dialogs::Answer ConsoleDialogs::message(const QString &text, const QString &, Icon icon,
+Dialogs::Answer ConsoleDialogs::message(const QString &text, const QString &title, Icon icon,
                                         Buttons buttons) {
     if (buttons == Buttons::YesNo)
-        return Answer::Yes;
+        return SilentDialogs::message(text, title, icon, buttons);
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     if (icon == Icon::Information)
@@ -13,16 +13,4 @@ Dialogs::Answer ConsoleDialogs::message(const QString &text, const QString &, Ic
     else
         console_.error(shown);
     return Answer::Ok;
-}
-
-QString ConsoleDialogs::input(const QString &, const QString &) {
-    return QString();
-}
-
-QString ConsoleDialogs::openFile(const QString &, const QString &) {
-    return QString();
-}
-
-QString ConsoleDialogs::saveFile(const QString &, const QString &, const SaveOptions &) {
-    return QString();
 }

@@ -253,7 +253,7 @@ LoadResult load(const QString &path, qint32 capacity, Format format, Beyond beyo
     return result;
 }
 
-QString failureText(const QString &path, LoadStatus status, int line) {
+QString failureText(const QString &path, LoadStatus status, int line, const QString &ending) {
     const QString file = FormatTexts::FileBegin + path;
     const QString place =
         line > 0 ? FormatTexts::LineBegin + QString::number(line) + FormatTexts::LineEnd
@@ -262,15 +262,15 @@ QString failureText(const QString &path, LoadStatus status, int line) {
         case LoadStatus::Loaded:
             break;
         case LoadStatus::Unreadable:
-            return file + FormatTexts::Unreadable;
+            return file + FormatTexts::Unreadable + ending;
         case LoadStatus::BeyondCapacity:
-            return file + place + FormatTexts::BeyondCapacity;
+            return file + place + FormatTexts::BeyondCapacity + ending;
         case LoadStatus::BadChecksum:
-            return file + place + FormatTexts::BadChecksum;
+            return file + place + FormatTexts::BadChecksum + ending;
         case LoadStatus::Malformed:
-            return file + place + FormatTexts::Malformed;
+            return file + place + FormatTexts::Malformed + ending;
         case LoadStatus::Overlap:
-            return file + place + FormatTexts::Overlap;
+            return file + place + FormatTexts::Overlap + ending;
     }
     return QString();
 }

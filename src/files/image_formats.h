@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "messages/format_texts.h"
+
 // Chip images as raw .BIN files, Intel HEX or Motorola S-records.
 namespace ImageFormats {
 
@@ -43,8 +45,10 @@ enum class Beyond {
 LoadResult load(const QString &path, qint32 capacity, Format format,
                 Beyond beyond = Beyond::Refuse);
 
-// The warning for a failed load, naming the file and the offending line (0: none).
-QString failureText(const QString &path, LoadStatus status, int line);
+// The warning for a failed load, naming the file and the offending line (0: none),
+// ending with what the failure left unchanged.
+QString failureText(const QString &path, LoadStatus status, int line,
+                    const QString &ending = FormatTexts::BufferUnchanged);
 
 // Replaces the file with the whole of `data`, 16 bytes a record, or leaves it
 // untouched and says so. S-records use S1/S9, or S2/S8 for a .s28 name and

@@ -18,6 +18,9 @@ inline const QString Usage = QStringLiteral(
     "  verify -m 型号 文件        把芯片和文件比对\n"
     "  erase  -m 型号             擦除芯片（全部写入 FFH）\n"
     "  blank  -m 型号             检查芯片是否为空（全部为 FFH）\n"
+    "  produce -m 型号 文件       批量生产：所有编程器同时各写入并校验一片芯片，\n"
+    "                             每轮按回车开始，输入 q 或按 Ctrl+C 在本轮后结束\n"
+    "  journal show|export        显示或导出生产记录（--job 只看一个作业）\n"
     "\n"
     "选项：\n"
     "  -m, --model 型号           芯片型号，如 24C64、93C46\n"
@@ -30,12 +33,29 @@ inline const QString Usage = QStringLiteral(
     "  -h, --help                 显示此帮助并退出\n"
     "  -v, --version              显示版本信息并退出\n"
     "\n"
+    "序列号（write 与 produce）：每片芯片写入映像和它自己的序列号\n"
+    "  --serial-at 地址           序列号在映像中的地址（十进制或 0x 开头的十六进制）；\n"
+    "                             可多次给出，同一个号写入每个位置\n"
+    "  --serial-size N            序列号字段的字节数，1～8（默认 4）\n"
+    "  --serial-format 格式       le、be（二进制低/高字节在前）、bcd（压缩 BCD）、\n"
+    "                             dec（十进制 ASCII，前面补零）、hex（大写十六进制 ASCII）\n"
+    "  --serial-start N           新作业的第一个序列号（默认 1）\n"
+    "  --serial-step N            步长（默认 1）\n"
+    "  --serial-end N             最后一个序列号（默认为字段能容纳的最大值）\n"
+    "  --job 名称                 作业名（默认为映像文件名）；已有的作业从记录中的\n"
+    "                             下一个序列号继续\n"
+    "  --journal 位置             生产记录：SQLite 文件，或\n"
+    "                             postgresql://用户@主机:端口/数据库\n"
+    "  --count N                  produce：做 N 轮后结束\n"
+    "  --no-wait                  produce：不等回车，一轮接一轮\n"
+    "  --csv, --json              journal：输出格式（show 默认为表格，export 默认为 CSV）\n"
+    "\n"
     "进度显示在标准错误上（仅当它是终端时）。按 Ctrl+C 在当前块完成后停止。\n"
     "\n"
     "退出码：\n"
     "  0    成功\n"
     "  1    校验不一致，或芯片不空（给出第一个不同之处）\n"
-    "  2    用法错误或文件错误\n"
+    "  2    用法错误、文件错误或生产记录出错\n"
     "  3    没有编程器、端口不存在或正被占用\n"
     "  4    编程器拒绝了命令或不再应答\n"
     "  130  被 Ctrl+C 中断\n");
@@ -64,6 +84,40 @@ inline const QString Interrupted = QStringLiteral("已中断：完成 %1/%2 块�
 inline const QString InterruptedWrite =
     QStringLiteral("芯片只写入了前 %1 字节，其余部分保持原样。");
 inline const QString InterruptedRead = QStringLiteral("没有写出文件。");
+// A box that stopped answering or refused in the middle of an operation.
+inline const QString BoxLost = QStringLiteral("编程器不再应答：完成 %1/%2 块（%3 字节）。");
+inline const QString BoxRefused = QStringLiteral("编程器拒绝了命令：完成 %1/%2 块（%3 字节）。");
+inline const QString PartialWrite =
+    QStringLiteral("芯片中现在是不完整的映像：只有前 %1 字节确定已写入。");
+inline const QString PartialErase =
+    QStringLiteral("芯片只擦除了一部分：只有前 %1 字节确定已擦除。");
+inline const QString ChipUntouched = QStringLiteral("芯片没有改动。");
+// The end of a message about an input file that could not be used.
+inline const QString FileUnused = QStringLiteral("，没有写入任何数据，芯片没有改动！！");
 inline const QString Progress = QStringLiteral("\r%1  %2/%3 块  剩余 %4 ");
+
+// Serial numbers and the journal.
+inline const QString BadNumber =
+    QStringLiteral("%1 需要一个不小于 0 的数（十进制，或 0x 开头的十六进制），不是：%2");
+inline const QString PerField = QStringLiteral("%1 要么只给一次，要么每个 --serial-at 各给一次");
+inline const QString BadSerialFormat =
+    QStringLiteral("未知的序列号格式：%1（le、be、bcd、dec 或 hex）");
+inline const QString JournalSubcommand =
+    QStringLiteral("journal 需要子命令 show 或 export，不是：%1");
+inline const QString ProductionOnly =
+    QStringLiteral("%1 只用于 write 和 produce（--job、--journal 还用于 journal）");
+inline const QString SerialTaken = QStringLiteral("序列号 %1（生产记录第 %2 条）");
+
+// Production over several boxes.
+inline const QString BadCount = QStringLiteral("--count 需要一个正整数，不是：%1");
+inline const QString SiteFound = QStringLiteral("站 %1：%2");
+inline const QString SiteSilent = QStringLiteral("站 %1：%2 没有应答，等它应答后再加入");
+inline const QString RoundPrompt = QStringLiteral("放好芯片后按回车开始第 %1 轮（输入 q 结束）");
+inline const QString EndsAfterRound =
+    QStringLiteral("本轮的芯片完成后结束（再按一次 Ctrl+C 则在当前块后停止）");
+inline const QString SiteLine = QStringLiteral("第 %1 轮  站 %2  %3  序列号 %4  %5  %6 秒");
+inline const QString RoundProgress = QStringLiteral("\r第 %1 轮%2 ");
+inline const QString SitePercent = QStringLiteral("  站 %1 %2%");
+inline const QString Totals = QStringLiteral("合计：%1 片通过，%2 片失败");
 
 }  // namespace CliTexts

@@ -23,16 +23,18 @@ inline const QString DataSizeStatus = QStringLiteral("    数据大小为：");
 
 // A failed load: "文件 X 第 12 行：记录校验和错误，缓冲区数据没有改变！！", or without
 // the line part when the fault has no line (a .BIN image, an unreadable file).
+// The window ends it with BufferUnchanged; the command line, which has no
+// buffer, with what became of the chip.
 inline const QString FileBegin = QStringLiteral("文件 ");
 inline const QString LineBegin = QStringLiteral(" 第 ");
 inline const QString LineEnd = QStringLiteral(" 行：");
 inline const QString NoLine = QStringLiteral("：");
-inline const QString Unreadable = QStringLiteral(" 读取失败，缓冲区数据没有改变！！");
-inline const QString BeyondCapacity =
-    QStringLiteral("数据地址超出您选择的芯片型号容量，缓冲区数据没有改变！！");
-inline const QString BadChecksum = QStringLiteral("记录校验和错误，缓冲区数据没有改变！！");
-inline const QString Malformed = QStringLiteral("记录格式错误，缓冲区数据没有改变！！");
-inline const QString Overlap = QStringLiteral("记录地址与前面的记录重复，缓冲区数据没有改变！！");
+inline const QString Unreadable = QStringLiteral(" 读取失败");
+inline const QString BeyondCapacity = QStringLiteral("数据地址超出您选择的芯片型号容量");
+inline const QString BadChecksum = QStringLiteral("记录校验和错误");
+inline const QString Malformed = QStringLiteral("记录格式错误");
+inline const QString Overlap = QStringLiteral("记录地址与前面的记录重复");
+inline const QString BufferUnchanged = QStringLiteral("，缓冲区数据没有改变！！");
 
 // Comparing the buffer with a file.
 inline const QString CompareTitle = QStringLiteral("选择要与缓冲区比较的数据文件");

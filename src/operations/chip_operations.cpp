@@ -189,6 +189,8 @@ ChipOperations::Outcome ChipOperations::run(const Recipe &recipe) {
     if (std::exchange(stopRequested_, false))
         return stop(recipe, 0);
     OperationScope running(buffer_, link_);
+    BlockIndex = 0;
+    reachedBlocks_ = false;
     link_.port().clearBuffers();
     if (recipe.disableBeforeProgress) {
         online_.disableops();
@@ -209,6 +211,7 @@ ChipOperations::Outcome ChipOperations::run(const Recipe &recipe) {
 
     if (recipe.prepare)
         recipe.prepare();
+    reachedBlocks_ = true;
     const qint32 code = buffer_.ChipCode();
     for (BlockIndex = 0; BlockIndex <= buffer_.BlockCount();) {
         link_.setBlockCommand(recipe.blockCommand, ChipCatalogue::blockAddress(code, BlockIndex),

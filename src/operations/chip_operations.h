@@ -67,6 +67,10 @@ public:
     // Panel 1's text after a read: the chip the buffer came from.
     static QString readStatus(int code);
 
+    // The last operation got past its opening exchanges to its blocks: a
+    // write that failed from there on may have changed the chip.
+    bool reachedBlocks() const { return reachedBlocks_; }
+
 signals:
     // An operation ended by stopAfterBlock(): how far it got and what that
     // leaves behind ("已停止：完成 329/8192 块。…").
@@ -145,4 +149,5 @@ private:
     OperationProgress &progress_;
     QByteArray readBuffer_;
     bool stopRequested_ = false;
+    bool reachedBlocks_ = false;
 };

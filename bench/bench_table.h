@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <algorithm>
+#include <vector>
+
+// One line of programmer-bench's table.
+struct Row {
+    QString figure;
+    QString value;
+    QString target;
+    bool met;
+};
+
+inline QString number(double value, int decimals) {
+    return QString::number(value, 'f', decimals);
+}
+
+inline double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+}
+
+// A 24C64 round of production: four wire-timed boxes against one alone, and
+// the program's CPU per box.
+QList<Row> productionRows(int runs);
