@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 
 #include "app/command_line.h"
@@ -29,17 +30,23 @@ Program::Program(const QStringList &arguments, const QString &lockPath)
         QApplication::installTranslator(translator_.get());
     QApplication::setWindowIcon(Pictures::programIcon());
 
-    auto *port = new QtSerialPort(PortNumbering(explicitPorts(arguments)));
+    const QStringList ports = explicitPorts(arguments);
+    auto *port = new QtSerialPort(PortNumbering(ports));
     form1_ = std::make_unique<Form1>(*dialogs_, port);
+    form1_->setProductionPorts(
+        [ports] { return PortNumbering(ports).candidates().mid(0, PortNumbering::LastPort); });
     form1_->useSettings(WindowMemory::userSettings());
     form2_ = std::make_unique<Form2>();
     form1_->setStartupWindow(form2_.get());
-    form2_->showMainWindow = [this, file = fileArgument(arguments)] {
+    form2_->showMainWindow = [this, file = fileArgument(arguments), job = jobArgument(arguments)] {
         form1_->Form_Load();
         form1_->show();
         // A file named on the command line, as if chosen in "打开文件".
         if (!file.isEmpty())
             form1_->files().open(file);
+        // --job: straight into production, once the start-up search is over.
+        if (!job.isEmpty())
+            QTimer::singleShot(0, form1_.get(), [this, job] { form1_->openProduction(job); });
     };
 }
 

@@ -1,5 +1,8 @@
 #include "windows/form1.h"
 
+#include "operations/box_loan.h"
+#include "windows/production_window.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -26,6 +29,7 @@
 #include "link/programmer_link.h"
 #include "messages/dialogs.h"
 #include "messages/texts.h"
+#include "operations/box_loan.h"
 #include "operations/chip_operations.h"
 #include "operations/operation_progress.h"
 #include "operations/session.h"
@@ -36,6 +40,7 @@
 #include "windows/help_window.h"
 #include "windows/operation_controls.h"
 #include "windows/pictures.h"
+#include "windows/production_window.h"
 #include "windows/progress_display.h"
 #include "windows/registry.h"
 #include "windows/sysinfo.h"
@@ -52,7 +57,10 @@ QTimer *makeTimer(QObject *parent, const char *name, int interval) {
 }  // namespace
 
 Form1::Form1(Dialogs &dialogs, SerialPort *port, const Timings &timings, QWidget *parent)
-    : QMainWindow(parent), dialogs_(dialogs), session_(new Session(dialogs, port, timings, this)) {
+    : QMainWindow(parent),
+      dialogs_(dialogs),
+      timings_(timings),
+      session_(new Session(dialogs, port, timings, this)) {
     // The names by which the user's manual and the tests know them.
     link().port().setObjectName(QStringLiteral("MSComm1"));
     link().replyTimer()->setObjectName(QStringLiteral("Timer1"));
@@ -80,6 +88,9 @@ Form1::Form1(Dialogs &dialogs, SerialPort *port, const Timings &timings, QWidget
 }
 
 Form1::~Form1() {
+    // Production's sites end before the box is taken back.
+    delete production_;
+    loan_.reset();
     // Whatever way the program ends, the port is closed.
     link().closePort();
 }
@@ -146,7 +157,7 @@ void Form1::lockBufferCommands() {
     auto *commands = new QActionGroup(this);
     commands->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
     for (const char *name : {"fnew", "fopen", "fsave", "fcompare", "fundo", "fredo", "fpaste",
-                             "ffill", "fgoto", "ffind", "ffindnext"})
+                             "ffill", "fgoto", "ffind", "ffindnext", "production"})
         commands->addAction(findChild<QAction *>(QLatin1String(name)));
     for (QAction *model : modelActions_)
         commands->addAction(model);

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "link/serial_port.h"
@@ -10,6 +11,7 @@
 #include "operations/session.h"
 #include "windows/window_memory.h"
 
+class BoxLoan;
 class BufferHistory;
 class ByteEditor;
 class Dialogs;
@@ -21,6 +23,7 @@ class MarkSteps;
 class RecentFilesMenu;
 class OperationControls;
 class ProgressDisplay;
+class ProductionWindow;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -77,6 +80,15 @@ public:
     QTimer *Timer3 = nullptr;
     QTimer *Timer5 = nullptr;
 
+    // 工具 → 生产模式: the box becomes a site of the production window until
+    // it closes; with a job file, that job.
+    void openProduction(const QString &jobFile = QString());
+    ProductionWindow *productionWindow() const;
+    // The devices production looks on; by default every candidate port.
+    void setProductionPorts(std::function<QStringList()> ports) {
+        productionPorts_ = std::move(ports);
+    }
+
     // The window offers no menu to hide its tool bar.
     QMenu *createPopupMenu() override { return nullptr; }
 
@@ -105,6 +117,10 @@ private:
     void keepStatusTrue();
 
     Dialogs &dialogs_;
+    Timings timings_;
+    QPointer<ProductionWindow> production_;
+    std::unique_ptr<BoxLoan> loan_;
+    std::function<QStringList()> productionPorts_;
     QPointer<Form2> startup_;
 
     // The core, made before the controls that show it.

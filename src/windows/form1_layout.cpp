@@ -30,6 +30,7 @@
 #include "hexview/hex_editing.h"
 #include "hexview/hex_view.h"
 #include "hexview/mark_steps.h"
+#include "messages/production_window_texts.h"
 #include "messages/texts.h"
 #include "windows/form1.h"
 #include "windows/tool_icons.h"
@@ -178,6 +179,10 @@ void Form1::buildToolsMenu() {
     addSeparator(tools, "p9");
     tools->addAction(differenceSteps_->nextAction());
     tools->addAction(differenceSteps_->previousAction());
+    addSeparator(tools, "p10");
+    connect(addItem(tools, "production", ProductionWindowTexts::MenuItem(),
+                    QKeySequence(Qt::CTRL | Qt::Key_P)),
+            &QAction::triggered, this, [this] { openProduction(); });
 }
 
 void Form1::buildToolButtons() {
