@@ -76,10 +76,11 @@ bool ProductionDesk::busy() const {
 }
 
 void ProductionDesk::lookForBoxes() {
-    if (!run_ || busy())
+    if (busy())
         return;
     // Devices that came or went since the sites were made: sites afresh.
-    if (ports_() != runDevices_)
+    // Before a job is settled the sites only answer whether a box is there.
+    if (!run_ || ports_() != runDevices_)
         makeRun();
     searching_ = true;
     emit busyChanged(true);
@@ -112,7 +113,7 @@ void ProductionDesk::searched() {
 }
 
 bool ProductionDesk::startRound() {
-    if (!run_ || busy() || views_.isEmpty() || run_->jobAtEnd())
+    if (!settled() || busy() || views_.isEmpty() || run_->jobAtEnd())
         return false;
     for (SiteView &view : views_) {
         view.state = State::Programming;

@@ -42,7 +42,7 @@ public:
     // Settles the job (checked, found or made in the journal) and looks for
     // the boxes. False with `error` saying why; `notes` for the user.
     bool settle(const JobRequest &request, QString &error, QStringList &notes);
-    bool settled() const { return run_ != nullptr; }
+    bool settled() const { return setup_ != nullptr; }
     // The job as the journal has it now (its next number).
     ProductionJob job();
     QString journalShown() const;
@@ -54,7 +54,8 @@ public:
     // One chip in every box that answers. False when there is none.
     bool startRound();
     void stopAfterBlock();
-    // Looks for boxes plugged in or pulled, when no round runs.
+    // Looks for boxes plugged in or pulled, when no round runs; with or
+    // without a job.
     void lookForBoxes();
     // Boxes are looked for every `ms` while no round runs; 0: never.
     void setSearchInterval(int ms);

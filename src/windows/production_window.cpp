@@ -1,14 +1,16 @@
 #include "windows/production_window.h"
 
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QShortcut>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "messages/dialogs.h"
@@ -27,6 +29,7 @@ constexpr int TileColumns = 4;
 constexpr int RecordsShown = 50;
 // Boxes plugged in or pulled are looked for this often between rounds.
 constexpr int SearchIntervalMs = 3000;
+const QString TimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
 QString crcText(quint32 crc) {
     return QStringLiteral("%1").arg(crc, 8, 16, QLatin1Char('0')).toUpper();
@@ -45,7 +48,7 @@ ProductionWindow::ProductionWindow(Dialogs &dialogs, std::function<QStringList()
 
     auto *sites = new QGroupBox(T::SitesGroup(), this);
     auto *siteLayout = new QVBoxLayout(sites);
-    siteNotice_ = new QLabel(T::NotSettled(), sites);
+    siteNotice_ = new QLabel(T::Searching(), sites);
     siteNotice_->setObjectName(QStringLiteral("siteNotice"));
     siteLayout->addWidget(siteNotice_);
     tileGrid_ = new QGridLayout;
@@ -81,12 +84,11 @@ ProductionWindow::ProductionWindow(Dialogs &dialogs, std::function<QStringList()
         emit roundDone();
     });
     desk_->setSearchInterval(SearchIntervalMs);
+    // The boxes show before the job is settled.
+    QTimer::singleShot(0, desk_, &ProductionDesk::lookForBoxes);
 
-    for (const auto key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
-        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this,
-                &ProductionWindow::start);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &ProductionWindow::stop);
+    // The keys of a round go to the window, unless a field of the job takes them.
+    setFocusPolicy(Qt::StrongFocus);
     showBusy(false);
 }
 
@@ -116,7 +118,10 @@ QWidget *ProductionWindow::buildCommands() {
     QPushButton *exportButton = button("exportRecords", T::ExportRecords());
     column->addStretch();
     jobCommands_ = {open, save, exportButton, form_};
-    connect(start_, &QPushButton::clicked, this, &ProductionWindow::start);
+    connect(start_, &QPushButton::clicked, this, [this] {
+        setFocus();  // the next round is one key away
+        start();
+    });
     connect(stop_, &QPushButton::clicked, this, &ProductionWindow::stop);
     connect(open, &QPushButton::clicked, this, &ProductionWindow::chooseAndOpen);
     connect(save, &QPushButton::clicked, this, &ProductionWindow::chooseAndSave);
@@ -233,7 +238,7 @@ void ProductionWindow::showBusy(bool busy) {
         widget->setEnabled(!rounding);
     if (!busy && startWhenFound_) {
         startWhenFound_ = false;
-        desk_->startRound();
+        start();
     }
 }
 
@@ -249,10 +254,9 @@ void ProductionWindow::showTiles() {
     }
     for (int k = 0; k < views.size(); ++k)
         tiles_[k]->show(k + 1, views.at(k));
-    siteNotice_->setText(!desk_->settled()    ? T::NotSettled()
+    siteNotice_->setText(!views.isEmpty()     ? QString()
                          : desk_->searching() ? T::Searching()
-                         : views.isEmpty()    ? T::NoSites()
-                                              : QString());
+                                              : T::NoSites());
     siteNotice_->setVisible(!siteNotice_->text().isEmpty());
     emit sitesShown();
 }
@@ -273,6 +277,7 @@ void ProductionWindow::showRecords() {
         for (int column = 0; column < cells.size(); ++column)
             records_->setItem(row, column, new QTableWidgetItem(cells.at(column)));
     }
+    records_->resizeColumnsToContents();
     totals_->setText(T::Totals().arg(passed).arg(failed).arg(unknown));
 }
 
@@ -312,6 +317,26 @@ void ProductionWindow::chooseAndExport() {
     const QString path = dialogs_.saveFile(T::ExportRecords(), T::CsvFilter(), options);
     if (!path.isEmpty())
         exportRecords(path);
+}
+
+void ProductionWindow::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    setFocus();
+}
+
+void ProductionWindow::keyPressEvent(QKeyEvent *event) {
+    switch (event->key()) {
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            start();
+            return;
+        case Qt::Key_Escape:
+            stop();
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
 }
 
 void ProductionWindow::closeEvent(QCloseEvent *event) {
