@@ -26,3 +26,4 @@ inline double median(std::vector<double> values) {
 // A 24C64 round of production: four wire-timed boxes against one alone, and
 // the program's CPU per box.
 QList<Row> productionRows(int runs);
+QList<Row> productionWindowRows(int runs);

@@ -290,7 +290,7 @@ int main(int argc, char *argv[]) {
 
     // Production: every box at once.
     if (wanted("production"))
-        rows << productionRows(runs);
+        rows << productionRows(runs) << productionWindowRows(runs);
 
     // 5. Hex view: one page redraw, and all 256 pages of a 24C512; a digit
     // typed into the grid until its cell is painted; the buffer's checksums.

@@ -269,10 +269,12 @@ void ProductionWindow::showRecords() {
         const JournalRecord &record = records.at(row);
         QString outcome = RecordOutcomes::text(record.outcome);
         if (record.mismatchAt >= 0)
-            outcome = ProductionTexts::MismatchAt.arg(outcome).arg(record.mismatchAt, 4, 16,
-                                                                   QLatin1Char('0'));
+            outcome = ProductionTexts::MismatchAt.arg(
+                outcome, QString::number(record.mismatchAt, 16).toUpper().rightJustified(4, '0'));
+        const QString when = record.ended.isEmpty() ? record.started : record.ended;
+        const QDateTime time = QDateTime::fromString(when, Qt::ISODateWithMs);
         const QStringList cells = {
-            record.ended.isEmpty() ? record.started : record.ended, record.site,
+            time.isValid() ? time.toLocalTime().toString(TimeFormat) : when, record.site,
             record.serial < 0 ? QString() : QString::number(record.serial), outcome};
         for (int column = 0; column < cells.size(); ++column)
             records_->setItem(row, column, new QTableWidgetItem(cells.at(column)));
