@@ -282,6 +282,8 @@ void LayoutTest::menuBarInOrder() {
         "  p9|-",
         "  fnextdiff|下一个差异|Alt+Down",
         "  fprevdiff|上一个差异|Alt+Up",
+        "  p10|-",
+        "  production|生产模式...|Ctrl+P",
     };
     QCOMPARE(actual, expected);
 }
