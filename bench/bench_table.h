@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QStringList>
+#include <memory>
+#include <vector>
+
 #include <QList>
 #include <QString>
 #include <algorithm>
@@ -27,3 +31,6 @@ inline double median(std::vector<double> values) {
 // the program's CPU per box.
 QList<Row> productionRows(int runs);
 QList<Row> productionWindowRows(int runs);
+// `count` wire-timed box-emulators, started or the bench ends; their devices.
+class EmulatorProcess;
+QStringList startWireBoxes(std::vector<std::unique_ptr<EmulatorProcess>> &boxes, int count);

@@ -59,16 +59,21 @@ Round timedRound(const SiteSetup &setup, const QStringList &devices) {
 
 }  // namespace
 
-QList<Row> productionRows(int runs) {
-    std::unique_ptr<EmulatorProcess> boxes[Boxes];
+QStringList startWireBoxes(std::vector<std::unique_ptr<EmulatorProcess>> &boxes, int count) {
     QStringList devices;
-    for (auto &box : boxes) {
-        box = std::make_unique<EmulatorProcess>();
-        if (!box->start(
+    for (int k = 0; k < count; ++k) {
+        boxes.push_back(std::make_unique<EmulatorProcess>());
+        if (!boxes.back()->start(
                 {QStringLiteral("--wire"), QStringLiteral("--write-cycle"), QStringLiteral("5")}))
-            fail(box->errorText());
-        devices << box->devicePath();
+            fail(boxes.back()->errorText());
+        devices << boxes.back()->devicePath();
     }
+    return devices;
+}
+
+QList<Row> productionRows(int runs) {
+    std::vector<std::unique_ptr<EmulatorProcess>> boxes;
+    const QStringList devices = startWireBoxes(boxes, Boxes);
     QTemporaryDir folder;
     SiteSetup setup;
     setup.model = Model24C64;

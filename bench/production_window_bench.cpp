@@ -4,7 +4,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTemporaryDir>
-#include <cstdio>
 #include <memory>
 
 #include "bench_table.h"
@@ -42,16 +41,8 @@ double windowRound(const QString &jobFile, const QStringList &devices) {
 }  // namespace
 
 QList<Row> productionWindowRows(int runs) {
-    std::unique_ptr<EmulatorProcess> boxes[Boxes];
-    QStringList devices;
-    for (auto &box : boxes) {
-        box = std::make_unique<EmulatorProcess>();
-        if (!box->start({QStringLiteral("--wire")})) {
-            std::fprintf(stderr, "programmer-bench: %s\n", qPrintable(box->errorText()));
-            std::exit(1);
-        }
-        devices << box->devicePath();
-    }
+    std::vector<std::unique_ptr<EmulatorProcess>> boxes;
+    const QStringList devices = startWireBoxes(boxes, Boxes);
     QTemporaryDir folder;
     JobFile job;
     job.name = QStringLiteral("window-bench");

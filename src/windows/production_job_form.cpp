@@ -27,6 +27,16 @@ QLineEdit *lineEdit(QWidget *parent, const char *name) {
     return edit;
 }
 
+// Fields side by side, each after its label.
+QHBoxLayout *labelledRow(std::initializer_list<std::pair<QString, QWidget *>> fields) {
+    auto *row = new QHBoxLayout;
+    for (const auto &[label, field] : fields) {
+        row->addWidget(new QLabel(label));
+        row->addWidget(field);
+    }
+    return row;
+}
+
 bool number(const QString &text, qint64 &value, int base = 10) {
     bool ok = false;
     value = text.trimmed().toLongLong(&ok, base);
@@ -79,20 +89,10 @@ ProductionJobForm::ProductionJobForm(Dialogs &dialogs, QWidget *parent)
     imageRow->addWidget(image_, 1);
     imageRow->addWidget(choose);
 
-    auto *numbers = new QHBoxLayout;
-    for (auto [label, field] : {std::pair{T::SerialAt(), static_cast<QWidget *>(at_)},
-                                {T::SerialSize(), size_},
-                                {T::SerialFormat(), format_}}) {
-        numbers->addWidget(new QLabel(label, this));
-        numbers->addWidget(field);
-    }
-    auto *range = new QHBoxLayout;
-    for (auto [label, field] : {std::pair{T::SerialStart(), static_cast<QWidget *>(start_)},
-                                {T::SerialStep(), step_},
-                                {T::SerialEnd(), end_}}) {
-        range->addWidget(new QLabel(label, this));
-        range->addWidget(field);
-    }
+    QHBoxLayout *numbers =
+        labelledRow({{T::SerialAt(), at_}, {T::SerialSize(), size_}, {T::SerialFormat(), format_}});
+    QHBoxLayout *range =
+        labelledRow({{T::SerialStart(), start_}, {T::SerialStep(), step_}, {T::SerialEnd(), end_}});
 
     auto *form = new QFormLayout(this);
     form->addRow(T::JobName(), name_);
