@@ -183,7 +183,7 @@ int main(int argc, char *argv[]) {
         QTemporaryDir output;
         std::vector<double> programUs, referenceUs, cliUs;
         for (int run = 0; run < runs; ++run) {
-            programUs.push_back(program.timed("Command6", Texts::ReadSucceeded) * 1e6 / exchanges);
+            programUs.push_back(program.timed("Command6", Texts::ReadSucceeded()) * 1e6 / exchanges);
             program.form->link().closePort();
             referenceUs.push_back(referenceExchanges(emulator.devicePath(), exchanges) * 1e6 /
                                   exchanges);
@@ -218,7 +218,7 @@ int main(int argc, char *argv[]) {
         program.form->selection().select(Model24C512);
         std::vector<double> us;
         for (int run = 0; run < runs; ++run)
-            us.push_back(program.timed("Command6", Texts::ReadSucceeded) * 1e6 / 8194);
+            us.push_back(program.timed("Command6", Texts::ReadSucceeded()) * 1e6 / 8194);
         const double m = median(us);
         rows << Row{QStringLiteral("24C512 read, in-memory port: µs per exchange"), number(m, 2),
                     QStringLiteral("≤ 10"), m <= 10};
@@ -258,12 +258,12 @@ int main(int argc, char *argv[]) {
 
             const double cpuBefore = EmulatorProcess::ownCpuSeconds();
             const long switchesBefore = contextSwitches();
-            const double seconds = program.timed("Command6", Texts::ReadSucceeded);
+            const double seconds = program.timed("Command6", Texts::ReadSucceeded());
             cpu.push_back((EmulatorProcess::ownCpuSeconds() - cpuBefore) / seconds * 100);
             switches.push_back(double(contextSwitches() - switchesBefore) / (blocks + 2));
             read.push_back(seconds / readMin);
-            write.push_back(program.timed("Command7", Texts::WriteSucceeded) / writeMin);
-            verify.push_back(program.timed("Command8", Texts::VerifySucceeded) / readMin);
+            write.push_back(program.timed("Command7", Texts::WriteSucceeded()) / writeMin);
+            verify.push_back(program.timed("Command8", Texts::VerifySucceeded()) / readMin);
         }
         for (const auto &[name, values] :
              {std::pair<QString, std::vector<double>>{QStringLiteral("read"), read},

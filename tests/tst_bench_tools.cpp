@@ -174,7 +174,7 @@ void BenchToolsTest::stopInTheLastBlockSparesTheNextOperation() {
     // Block 31 is the last: the read is done when the stop is looked at.
     whenReplied(rig, 34, [&] { rig.click("cmdStop"); });
     rig.click("Command6");
-    QCOMPARE(rig.dialogs.messageTexts(), QStringList{Texts::ReadSucceeded});
+    QCOMPARE(rig.dialogs.messageTexts(), QStringList{Texts::ReadSucceeded()});
     rig.clearFrames();
     rig.click("Command6");
     QCOMPARE(rig.framesWithCode(BlockRead).size(), 32);
@@ -363,7 +363,7 @@ void BenchToolsTest::filesAreRefusedDuringAnOperation() {
     });
     rig.click("Command6");
     QVERIFY(refused);
-    QCOMPARE(rig.dialogs.messageTexts(), QStringList{Texts::ReadSucceeded});
+    QCOMPARE(rig.dialogs.messageTexts(), QStringList{Texts::ReadSucceeded()});
     QCOMPARE(rig->chip().DataBuffer(), pattern(256));
     QVERIFY(rig.find<QMenu>("frecent")->menuAction()->isEnabled());
 }

@@ -503,9 +503,9 @@ void ChipOperationsTest::failures() {
         c.icon = icon;
         return c;
     };
-    const QString &hint = Texts::FailureHint;
+    const QString &hint = Texts::FailureHint();
     texts["hint"] = call(hint, WarningTitle, Dialogs::Icon::Warning);
-    texts["plain"] = call(hint, Texts::AppTitle, Dialogs::Icon::None);
+    texts["plain"] = call(hint, Texts::AppTitle(), Dialogs::Icon::None);
     texts["readBlock"] = call(ReadBlockFailed, WarningTitle, Dialogs::Icon::Warning);
     texts["writeBlock"] = call(WriteBlockFailed, WarningTitle, Dialogs::Icon::Warning);
     texts["verifyBlock"] =
@@ -690,7 +690,7 @@ void ChipOperationsTest::autoRunsWriteThenVerify() {
     }
     for (int i = 0; i < outcome.size(); ++i)
         QCOMPARE(calls[2 + i].text,
-                 outcome[i] == QLatin1String("hint") ? Texts::FailureHint : outcome[i]);
+                 outcome[i] == QLatin1String("hint") ? Texts::FailureHint() : outcome[i]);
     const bool verified = outcome.value(0) == AutoDone;
     if (verified)
         QCOMPARE(calls.last().title, SuccessTitle);
@@ -994,7 +994,7 @@ void ChipOperationsTest::exitDuringAnOperationSendsNothingMore() {
     // The exit question is the last box: no failure, no success after it.
     const QStringList texts = rig.dialogs.messageTexts();
     QCOMPARE(texts.size(), boxesBefore + 1);
-    QCOMPARE(texts.last(), Texts::ExitQuestion);
+    QCOMPARE(texts.last(), Texts::ExitQuestion());
     QVERIFY(!rig->link().port().isOpen());
     QVERIFY(rig->isHidden());
 }

@@ -44,7 +44,7 @@ protected:
 int exitQuestions(const ScriptedDialogs &dialogs) {
     int count = 0;
     for (const auto &call : dialogs.messages())
-        if (call.text == Texts::ExitQuestion && call.title == Texts::QuestionTitle &&
+        if (call.text == Texts::ExitQuestion() && call.title == Texts::QuestionTitle() &&
             call.icon == Dialogs::Icon::Question && call.buttons == Dialogs::Buttons::YesNo)
             ++count;
     return count;
@@ -154,7 +154,7 @@ void ExitTest::unsavedEditsAreAskedAboutInstead() {
 
     // One question, the edits', never the exit's as well.
     QCOMPARE(rig.dialogs.messages().size(), 1);
-    QCOMPARE(rig.dialogs.messages().first().text, Texts::UnsavedEditsQuestion);
+    QCOMPARE(rig.dialogs.messages().first().text, Texts::UnsavedEditsQuestion());
     QCOMPARE(exitQuestions(rig.dialogs), 0);
     QCOMPARE(rig->link().QuitRequested, leaves);
     QCOMPARE(rig->isVisible(), !leaves);
@@ -237,7 +237,7 @@ void ExitTest::exitDuringAReadSendsNothingMore() {
     rig.box.addFault(slow);
     int framesWhenAsked = -1;
     rig.dialogs.onCall = [&](const ScriptedDialogs::Call &call) {
-        if (call.text == Texts::ExitQuestion)
+        if (call.text == Texts::ExitQuestion())
             framesWhenAsked = rig.frames().size();
     };
     const QByteArray before = rig->chip().DataBuffer();

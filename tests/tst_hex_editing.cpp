@@ -290,12 +290,12 @@ void HexEditingTest::pasteAndFill_data() {
         {"paste, single digits", "A B", 0x10, "", fromHex("0A0B"), {}},
         {"paste over a selection", "01", 0x30, "S+Up", fromHex("01"), {}},
         {"paste up to the capacity", "01 02 03 04", 0x1FE, "", fromHex("0102"), {}},
-        {"paste, not hex", "0A 1G", 0x10, "", {}, Texts::PasteInvalid},
-        {"paste, odd digits", "0A1", 0x10, "", {}, Texts::PasteInvalid},
+        {"paste, not hex", "0A 1G", 0x10, "", {}, Texts::PasteInvalid()},
+        {"paste, odd digits", "0A1", 0x10, "", {}, Texts::PasteInvalid()},
         {"paste, blanks only", "  ", 0x10, "", {}, {}},
         {"fill across pages", "fill:5a", 0xF0, "S+Down S+Down S+Left", QByteArray(32, 'Z'), {}},
         {"fill, backwards", "fill:0", 0x105, "S+Up S+Left", QByteArray(18, '\0'), {}},
-        {"fill, too large", "fill:100", 0x10, "S+Right", {}, Texts::EditInvalid},
+        {"fill, too large", "fill:100", 0x10, "S+Right", {}, Texts::EditInvalid()},
         {"fill, cancelled", "fill:", 0x10, "S+Right", {}, {}},
     };
     for (const auto &r : rows)
@@ -355,8 +355,8 @@ void HexEditingTest::goTo_data() {
         {"last page of a 24C512", M24C512, "FFF0", 0xFFF0, {}},
         {"beyond the capacity", M24C04, "200", -1, beyond},
         {"far beyond", M24C04, "FFFFFFFF", -1, beyond},
-        {"not hex", M24C04, "12G", -1, Texts::GoToInvalid},
-        {"both marks", M24C04, "0x1F0H", -1, Texts::GoToInvalid},
+        {"not hex", M24C04, "12G", -1, Texts::GoToInvalid()},
+        {"both marks", M24C04, "0x1F0H", -1, Texts::GoToInvalid()},
         {"cancelled", M24C04, "", -1, {}},
     };
     for (const auto &r : rows)
@@ -408,7 +408,7 @@ void HexEditingTest::findBytesAndText() {
     verifyCursor(rig, 0x1F0, 0x1F1);
     search(true);  // past the last one, on from the start
     verifyCursor(rig, 0x30, 0x31);
-    QVERIFY(label(rig, "lblCursor").startsWith(Texts::FindWrapped));
+    QVERIFY(label(rig, "lblCursor").startsWith(Texts::FindWrapped()));
 
     search(false, QStringLiteral("\"ABC\""));
     verifyCursor(rig, 0x150, 0x152);
@@ -418,7 +418,7 @@ void HexEditingTest::findBytesAndText() {
     search(false, QStringLiteral("DE AD"));
     QCOMPARE(rig.dialogs.messageTexts(), notFound("DE AD"));
     search(false, QStringLiteral("0A1"));
-    QCOMPARE(rig.dialogs.messageTexts(), QStringList{Texts::FindInvalid});
+    QCOMPARE(rig.dialogs.messageTexts(), QStringList{Texts::FindInvalid()});
     search(true);  // the last search that could be made
     QCOMPARE(rig.dialogs.messageTexts(), notFound("DE AD"));
     verifyCursor(rig, 0x150, 0x152);

@@ -88,14 +88,14 @@ void ImageCommandsTest::dialogsOfferTheFormats() {
     QCOMPARE(rig.dialogs.calls.size(), 3);
     QCOMPARE(rig.dialogs.calls[2].title, QStringLiteral("选择要与缓冲区比较的数据文件"));
     for (const ScriptedDialogs::Call &call : rig.dialogs.calls)
-        QCOMPARE(Dialogs::withEntries(call.filter, call.moreEntries), FormatTexts::FileFilter);
+        QCOMPARE(Dialogs::withEntries(call.filter, call.moreEntries), FormatTexts::FileFilter());
     // The real dialog names each entry in Qt's form, patterns apart by blanks.
-    const QStringList qtEntries = QtDialogs::qtFilter(FormatTexts::FileFilter).split(";;");
+    const QStringList qtEntries = QtDialogs::qtFilter(FormatTexts::FileFilter()).split(";;");
     const QStringList entries = {QStringLiteral("二进制文件(*.BIN)"), Hex, SRec, All};
     QCOMPARE(qtEntries.size(), entries.size());
     for (int i = 0; i < entries.size(); ++i) {
         QVERIFY2(!qtEntries[i].contains(';'), qPrintable(qtEntries[i]));
-        QCOMPARE(QtDialogs::entryOf(FormatTexts::FileFilter, qtEntries[i]), entries[i]);
+        QCOMPARE(QtDialogs::entryOf(FormatTexts::FileFilter(), qtEntries[i]), entries[i]);
     }
 }
 
@@ -116,7 +116,7 @@ void ImageCommandsTest::entriesMatchAnyLetterCase() {
         QVERIFY(TestFiles::writeFile(dir.filePath(QLatin1String(name)), QByteArray(1, '\0')));
     for (QFileDialog::AcceptMode mode : {QFileDialog::AcceptOpen, QFileDialog::AcceptSave}) {
         const auto dialog =
-            QtDialogs::fileDialog(QStringLiteral("t"), FormatTexts::FileFilter, mode);
+            QtDialogs::fileDialog(QStringLiteral("t"), FormatTexts::FileFilter(), mode);
         dialog->setDirectory(dir.path());
         dialog->selectNameFilter(dialog->nameFilters().at(entry));
         const auto *view = dialog->findChild<QListView *>(QStringLiteral("listView"));

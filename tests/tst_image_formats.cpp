@@ -65,10 +65,10 @@ void ImageFormatsTest::formatByName() {
 
 void ImageFormatsTest::filterEntries() {
     const QString binEntry = QStringLiteral("二进制文件(*.BIN)|*.BIN|");
-    QVERIFY(FormatTexts::FileFilter.startsWith(binEntry));
-    QVERIFY(FormatTexts::FileFilter.endsWith(QStringLiteral("|所有文件(*.*)|*.*")));
+    QVERIFY(FormatTexts::FileFilter().startsWith(binEntry));
+    QVERIFY(FormatTexts::FileFilter().endsWith(QStringLiteral("|所有文件(*.*)|*.*")));
 
-    const QStringList parts = FormatTexts::FileFilter.split(QLatin1Char('|'));
+    const QStringList parts = FormatTexts::FileFilter().split(QLatin1Char('|'));
     const QList<Format> expected = {Format::Binary, Format::IntelHex, Format::SRecord,
                                     Format::Binary};
     QCOMPARE(parts.size(), 2 * expected.size());

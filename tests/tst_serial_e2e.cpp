@@ -53,7 +53,7 @@ public:
         form->show();
     }
 
-    bool isOnline() const { return form->findChild<QLineEdit *>("Text1")->text() == Texts::Online; }
+    bool isOnline() const { return form->findChild<QLineEdit *>("Text1")->text() == Texts::Online(); }
     void read() const { form->findChild<QAbstractButton *>("Command6")->click(); }
 
     QTemporaryDir noDevices;
@@ -167,7 +167,7 @@ void SerialEndToEndTest::findsTheBoxPastDevicesThatCannotBeOpenedAndReads() {
     QCOMPARE(QFileInfo(plainFile).size(), 0);
 
     program.read();
-    QCOMPARE(program.dialogs.messageTexts(), QStringList{Texts::ReadSucceeded});
+    QCOMPARE(program.dialogs.messageTexts(), QStringList{Texts::ReadSucceeded()});
     QCOMPARE(program.form->chip().DataBuffer(), BoxCore::demoPattern(0).left(256));
     QVERIFY(program.isOnline());
 }
@@ -240,7 +240,7 @@ void SerialEndToEndTest::cablePulledDuringAWait() {
     // of a started reply.
     QVERIFY(killedAt >= 0);
     QVERIFY2(failedAt - killedAt < 1500, qPrintable(QString::number(failedAt - killedAt)));
-    QCOMPARE(program.dialogs.messageTexts(), QStringList{Texts::FailureHint});
+    QCOMPARE(program.dialogs.messageTexts(), QStringList{Texts::FailureHint()});
     QVERIFY(!link.port().isOpen());
     QVERIFY(!program.isOnline());
 

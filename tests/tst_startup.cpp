@@ -130,7 +130,7 @@ void StartupTest::startupWindowHandsOverToTheMainWindow() {
     Form2 &startup = rig.startup;
 
     QCOMPARE(startup.windowTitle(),
-             QStringLiteral("ZELTRON－存储器编程器软件 V3.0        ") + Texts::TelephoneLine);
+             QStringLiteral("ZELTRON－存储器编程器软件 V3.0        ") + Texts::TelephoneLine());
     QCOMPARE(startup.Command1->text(), QStringLiteral("联机使用"));
     QCOMPARE(startup.Command2->text(), QStringLiteral("脱机使用"));
     QCOMPARE(startup.Label4->text(), QStringLiteral("正在联机，请稍候- - - - - "));
@@ -179,7 +179,7 @@ void StartupTest::loadStepPreparesTheWindow() {
              QStringLiteral(
                  "您还没有打开文件，系统默认芯片为24C02，芯片容量为256字节，缓冲区为全 FF。 "));
     QCOMPARE(
-        Texts::FailureHint.split("\r\n"),
+        Texts::FailureHint().split("\r\n"),
         (QStringList{
             QStringLiteral("操作未成功，可能有以下原因："),
             QStringLiteral("1.编程器USB编程电缆没有连接，"),

@@ -98,7 +98,7 @@ void SupervisionTest::offlineUseLeavesTheLinkToTheUser() {
     rig.clearFrames();
     rig.box.addFault(fault(BoxFault::Kind::Delay, Read, 20));
     rig.click("Command6");
-    QCOMPARE(rig.dialogs.messageTexts(), QStringList{Texts::ReadSucceeded});
+    QCOMPARE(rig.dialogs.messageTexts(), QStringList{Texts::ReadSucceeded()});
     QVERIFY(!log.during(true).isEmpty());
     QTRY_VERIFY_WITH_TIMEOUT(!log.during(false).isEmpty(), 5000);
     for (const Tick &tick : log.ticks)
@@ -182,7 +182,7 @@ void SupervisionTest::runningOperationHoldsTheExitAndTheTest() {
     QTimer::singleShot(100, &*rig, [&] { rig.trigger("ctest"); });
 
     rig.click("Command6");
-    QCOMPARE(rig.dialogs.messageTexts(), QStringList{Texts::ReadSucceeded});
+    QCOMPARE(rig.dialogs.messageTexts(), QStringList{Texts::ReadSucceeded()});
     QCOMPARE(rig.bank.openAttempts, QList<int>{1});
     const QList<Tick> inside = log.during(true);
     QVERIFY(!inside.isEmpty());
@@ -207,7 +207,7 @@ void SupervisionTest::exitDuringTheCheckEndsItsSearch() {
         QTimer::singleShot(50, &*rig, [&] { rig->exitCommand().fquit_Click(); });
         rig->supervision().check();
     });
-    QCOMPARE(rig.dialogs.messageTexts(), QStringList{Texts::ExitQuestion});
+    QCOMPARE(rig.dialogs.messageTexts(), QStringList{Texts::ExitQuestion()});
     QCOMPARE(rig.bank.openAttempts, QList<int>{1});
     QVERIFY(!rig.port->isOpen());
     QVERIFY(!rig->Timer3->isActive());
@@ -252,7 +252,7 @@ void SupervisionTest::readThatLosesTheBoxKeepsThePort() {
 
     QCOMPARE(rig.dialogs.calls.size(), 1);
     const ScriptedDialogs::Call warning = rig.dialogs.calls.first();
-    QCOMPARE(warning.text, Texts::FailureHint);
+    QCOMPARE(warning.text, Texts::FailureHint());
     QCOMPARE(warning.title, QStringLiteral("警告信息"));
     QCOMPARE(warning.icon, Dialogs::Icon::Warning);
     QVERIFY(rig.isOffline());
@@ -334,7 +334,7 @@ void SupervisionTest::tickInsideAWaitIsSkipped() {
         } else {
             rig.box.stopAnsweringAfter(2);
             rig.click("Command6");
-            QCOMPARE(rig.dialogs.messageTexts(), QStringList{Texts::FailureHint});
+            QCOMPARE(rig.dialogs.messageTexts(), QStringList{Texts::FailureHint()});
         }
         QCOMPARE(attemptsDuringMessage, attempts);
         QVERIFY(rig.isOffline());
@@ -364,7 +364,7 @@ void SupervisionTest::deniedPortsAreNamedOnceAndPassedOver() {
     QCOMPARE(rig.find<QLabel>("portNotice")->text(),
              QStringLiteral("无权使用串口 /dev/ttyMEM1：请把当前用户加入 dialout 组"
                             "（sudo adduser $USER dialout），重新登录后再试。"));
-    QCOMPARE(rig->statusText(), Texts::StartupStatus);
+    QCOMPARE(rig->statusText(), Texts::StartupStatus());
     QVERIFY(rig.dialogs.calls.isEmpty());
 
     // The search goes on past them: a box plugged in on port 3 is found.

@@ -26,7 +26,7 @@ QString SingleInstance::defaultLockPath() {
 bool mayRun(SingleInstance &instance, Dialogs &dialogs) {
     if (instance.acquire())
         return true;
-    dialogs.message(Texts::AlreadyRunning, Texts::WarningTitle, Dialogs::Icon::Warning,
+    dialogs.message(Texts::AlreadyRunning(), Texts::WarningTitle(), Dialogs::Icon::Warning,
                     Dialogs::Buttons::Ok);
     return false;
 }

@@ -9,8 +9,7 @@ ModelSelection::ModelSelection(ChipBuffer &buffer, QObject *parent)
 
 QString ModelSelection::statusText(int k) {
     const ChipModel &model = ChipCatalogue::model(k);
-    return Texts::ModelStatusBegin + QLatin1String(model.name) + Texts::ModelStatusMiddle +
-           QString::number(model.capacity) + Texts::ModelStatusEnd;
+    return Texts::ModelStatus().arg(QLatin1String(model.name)).arg(model.capacity);
 }
 
 bool ModelSelection::select(int k) {
@@ -25,7 +24,7 @@ bool ModelSelection::choose(int listIndex) {
 }
 
 bool ModelSelection::newFile() {
-    return apply(0, Texts::NewFileStatus);
+    return apply(0, Texts::NewFileStatus());
 }
 
 bool ModelSelection::apply(int k, const QString &status) {

@@ -39,16 +39,16 @@ int CommandLineTool::run() {
 int CommandLineTool::listModels(Console &console) {
     for (int k = 0; k < ChipCatalogue::ModelCount; ++k)
         console.result(
-            CliTexts::ModelLine.arg(ChipCatalogue::name(k)).arg(ChipCatalogue::model(k).capacity));
+            CliTexts::ModelLine().arg(ChipCatalogue::name(k)).arg(ChipCatalogue::model(k).capacity));
     return Success;
 }
 
 int CommandLineTool::listPorts(Console &console, const Request &request) {
     const QStringList devices = PortNumbering(request.ports).candidates();
     if (devices.isEmpty())
-        console.note(CliTexts::NoPorts);
+        console.note(CliTexts::NoPorts());
     for (int n = PortNumbering::FirstPort; n <= PortNumbering::LastPort && n <= devices.size(); ++n)
-        console.result(CliTexts::PortLine.arg(n).arg(devices.at(n - 1)));
+        console.result(CliTexts::PortLine().arg(n).arg(devices.at(n - 1)));
     return Success;
 }
 
@@ -62,10 +62,10 @@ int CommandLineTool::loadImage(Console &console, const Request &request, QByteAr
     }
     if (loaded.status == ImageFormats::LoadStatus::BeyondCapacity && loaded.line == 0)
         console.error(
-            CliTexts::TooLarge.arg(request.file, ChipCatalogue::name(request.model)).arg(capacity));
+            CliTexts::TooLarge().arg(request.file, ChipCatalogue::name(request.model), QString::number(capacity)));
     else
         console.error(ImageFormats::failureText(request.file, loaded.status, loaded.line,
-                                                CliTexts::FileUnused));
+                                                CliTexts::FileUnused()));
     return BadUsage;
 }
 
@@ -122,15 +122,15 @@ int CommandLineTool::onChip(Console &console, const Request &request) {
                      });
     session.search().findport();
     if (interrupt.interrupted()) {
-        console.error(CliTexts::Interrupted.arg(0).arg(0).arg(0));
+        console.error(CliTexts::Interrupted().arg(0).arg(0).arg(0));
         return Interrupted;
     }
     if (!session.online().isOnline()) {
-        console.error(refusal.isEmpty() ? CliTexts::NotFound : refusal);
+        console.error(refusal.isEmpty() ? CliTexts::NotFound() : refusal);
         return NoBox;
     }
     if (request.command == QLatin1String("detect")) {
-        console.result(CliTexts::Found.arg(session.search().PortNumber)
+        console.result(CliTexts::Found().arg(session.search().PortNumber)
                            .arg(numbering.device(session.search().PortNumber)));
         return Success;
     }
@@ -171,14 +171,14 @@ int CommandLineTool::numberedWrite(Console &console, Session &session, const Req
             .run(device);
     if (result.status == Status::AtEnd) {
         console.error(
-            ProductionTexts::JobAtEnd.arg(setup.job().name).arg(setup.job().serial.last()));
+            ProductionTexts::JobAtEnd().arg(setup.job().name).arg(setup.job().serial.last()));
         return BadUsage;
     }
     if (result.serial >= 0)
-        console.note(CliTexts::SerialTaken.arg(result.serial).arg(result.record));
+        console.note(CliTexts::SerialTaken().arg(result.serial).arg(result.record));
     if (result.lastNumber)
         console.note(
-            ProductionTexts::JobAtEnd.arg(setup.job().name).arg(setup.job().serial.last()));
+            ProductionTexts::JobAtEnd().arg(setup.job().name).arg(setup.job().serial.last()));
     const int code = result.status == Status::JournalFailed
                          ? int(BadUsage)
                          : finish(console, session, request, result.outcome,
@@ -204,40 +204,40 @@ int CommandLineTool::finish(Console &console, Session &session, const Request &r
                 // Complete or not at all: a failed read never got here.
                 if (!ImageFormats::save(request.file, session.buffer().DataBuffer(),
                                         request.format)) {
-                    console.error(CliTexts::SaveFailed.arg(request.file));
+                    console.error(CliTexts::SaveFailed().arg(request.file));
                     return BadUsage;
                 }
                 console.note(
-                    CliTexts::Saved.arg(model).arg(session.buffer().size()).arg(request.file));
+                    CliTexts::Saved().arg(model).arg(session.buffer().size()).arg(request.file));
             } else if (request.command == QLatin1String("write")) {
-                console.note(CliTexts::Written.arg(request.file, model));
+                console.note(CliTexts::Written().arg(request.file, model));
             }
             return Success;
         case Outcome::Mismatch:
             return Different;
         case Outcome::Stopped:
         case Outcome::Left:
-            console.error(CliTexts::Interrupted.arg(done).arg(blocks).arg(done * 8));
+            console.error(CliTexts::Interrupted().arg(done).arg(blocks).arg(done * 8));
             if (request.command == QLatin1String("read"))
-                console.error(CliTexts::InterruptedRead);
+                console.error(CliTexts::InterruptedRead());
             else if (request.command == QLatin1String("write"))
-                console.error(CliTexts::InterruptedWrite.arg(done * 8));
+                console.error(CliTexts::InterruptedWrite().arg(done * 8));
             return Interrupted;
         case Outcome::NoAnswer:
         case Outcome::Refused:
             // The box's own messages are out; say how far it got and what
             // that left on the chip and on the disk.
-            console.error((outcome == Outcome::NoAnswer ? CliTexts::BoxLost : CliTexts::BoxRefused)
+            console.error((outcome == Outcome::NoAnswer ? CliTexts::BoxLost() : CliTexts::BoxRefused())
                               .arg(done)
                               .arg(blocks)
                               .arg(done * 8));
             if (ended == QLatin1String("read"))
-                console.error(CliTexts::InterruptedRead);
+                console.error(CliTexts::InterruptedRead());
             else if (ended == QLatin1String("write") || ended == QLatin1String("erase"))
-                console.error(!session.operations().reachedBlocks() ? CliTexts::ChipUntouched
+                console.error(!session.operations().reachedBlocks() ? CliTexts::ChipUntouched()
                               : ended == QLatin1String("write")
-                                  ? CliTexts::PartialWrite.arg(done * 8)
-                                  : CliTexts::PartialErase.arg(done * 8));
+                                  ? CliTexts::PartialWrite().arg(done * 8)
+                                  : CliTexts::PartialErase().arg(done * 8));
             break;
         case Outcome::NotStarted:
         case Outcome::Declined:

@@ -13,7 +13,7 @@ int run(Console &console, const Request &request) {
     JournalLocation location;
     const QString &where = request.production.journal;
     if (!JournalLocation::parse(where, location)) {
-        console.error(ProductionTexts::BadLocation.arg(where));
+        console.error(ProductionTexts::BadLocation().arg(where));
         return CommandLineTool::BadUsage;
     }
     Journal journal(location, QStringLiteral("journal-listing"));
@@ -27,7 +27,7 @@ int run(Console &console, const Request &request) {
         return CommandLineTool::BadUsage;
     }
     if (!exists) {
-        console.error(ProductionTexts::NoSuchJob.arg(job));
+        console.error(ProductionTexts::NoSuchJob().arg(job));
         return CommandLineTool::BadUsage;
     }
     switch (request.listing) {

@@ -24,14 +24,14 @@ ProduceCommand::ProduceCommand(Console &console, const Request &request)
             stopped_ = true;
         } else {
             quit_ = true;
-            console_.note(CliTexts::EndsAfterRound);
+            console_.note(CliTexts::EndsAfterRound());
         }
         wake();
     });
     connect(&input_, &LineReader::line, this, [this](const QString &text) {
         if (text.compare(QLatin1String("q"), Qt::CaseInsensitive) == 0) {
             if (!quit_ && !waitingForEnter_)
-                console_.note(CliTexts::EndsAfterRound);
+                console_.note(CliTexts::EndsAfterRound());
             quit_ = true;
         } else if (waitingForEnter_) {
             enter_ = true;
@@ -95,8 +95,8 @@ int ProduceCommand::run() {
         ++round;
     }
     if (run.jobAtEnd())
-        console_.note(ProductionTexts::JobAtEnd.arg(setup.job.name).arg(setup.job.serial.last()));
-    console_.result(CliTexts::Totals.arg(passed_).arg(failed_));
+        console_.note(ProductionTexts::JobAtEnd().arg(setup.job.name).arg(setup.job.serial.last()));
+    console_.result(CliTexts::Totals().arg(passed_).arg(failed_));
     return exitCode();
 }
 
@@ -113,19 +113,19 @@ bool ProduceCommand::findSites(ProductionRun &run, int &code) {
     bool any = false;
     for (const Site *site : run.sites()) {
         any = any || site->present();
-        console_.note((site->present() ? CliTexts::SiteFound : CliTexts::SiteSilent)
+        console_.note((site->present() ? CliTexts::SiteFound() : CliTexts::SiteSilent())
                           .arg(site->number())
                           .arg(site->device()));
     }
     if (!any) {
-        console_.error(CliTexts::NotFound);
+        console_.error(CliTexts::NotFound());
         code = CommandLineTool::NoBox;
     }
     return any;
 }
 
 bool ProduceCommand::awaitEnter(int round) {
-    console_.note(CliTexts::RoundPrompt.arg(round));
+    console_.note(CliTexts::RoundPrompt().arg(round));
     enter_ = false;
     waitingForEnter_ = true;
     waitUntil([this] { return enter_ || quit_; });
@@ -206,7 +206,7 @@ void ProduceCommand::count(const ChipResult &result) {
 }
 
 QString ProduceCommand::line(int round, const Site &site, const ChipResult &result) const {
-    return CliTexts::SiteLine.arg(round)
+    return CliTexts::SiteLine().arg(round)
         .arg(site.number())
         .arg(site.device(),
              result.serial < 0 ? QStringLiteral("-") : QString::number(result.serial),
@@ -220,8 +220,8 @@ void ProduceCommand::showProgress(int round, bool force) {
     sinceShown_.start();
     QString sites;
     for (auto it = percent_.cbegin(); it != percent_.cend(); ++it)
-        sites += CliTexts::SitePercent.arg(it.key()).arg(it.value());
-    console_.progress(CliTexts::RoundProgress.arg(round).arg(sites));
+        sites += CliTexts::SitePercent().arg(it.key()).arg(it.value());
+    console_.progress(CliTexts::RoundProgress().arg(round).arg(sites));
 }
 
 int ProduceCommand::exitCode() const {

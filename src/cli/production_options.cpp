@@ -27,7 +27,7 @@ bool number(const QString &text, qint64 &value) {
 bool number(const QString &option, const QString &text, qint64 &value, QString &error) {
     if (number(text, value))
         return true;
-    error = CliTexts::BadNumber.arg(QStringLiteral("--") + option, text);
+    error = CliTexts::BadNumber().arg(QStringLiteral("--") + option, text);
     return false;
 }
 
@@ -35,7 +35,7 @@ bool number(const QString &option, const QString &text, qint64 &value, QString &
 bool perField(const QString &option, const QStringList &values, int fields, QString &error) {
     if (values.size() <= 1 || values.size() == fields)
         return true;
-    error = CliTexts::PerField.arg(QStringLiteral("--") + option);
+    error = CliTexts::PerField().arg(QStringLiteral("--") + option);
     return false;
 }
 
@@ -78,7 +78,7 @@ bool ProductionOptions::profile(SerialProfile &profile, QString &error) const {
         field.size = int(qMin<qint64>(size, 1000));
         const QString format = formats.value(i, formats.value(0));
         if (!format.isEmpty() && !SerialFormat::parse(format, field.kind)) {
-            error = CliTexts::BadSerialFormat.arg(format);
+            error = CliTexts::BadSerialFormat().arg(format);
             return false;
         }
         profile.fields << field;

@@ -40,20 +40,20 @@ bool takeWords(QStringList words, Console &console, Request &request) {
         request.subcommand = words.isEmpty() ? QString() : words.takeFirst();
         if (request.subcommand != QLatin1String("show") &&
             request.subcommand != QLatin1String("export")) {
-            console.error(CliTexts::JournalSubcommand.arg(request.subcommand));
+            console.error(CliTexts::JournalSubcommand().arg(request.subcommand));
             return false;
         }
     }
     if (WithFile.contains(request.command)) {
         if (words.isEmpty()) {
-            console.error(CliTexts::NeedFile);
+            console.error(CliTexts::NeedFile());
             return false;
         }
         request.file = words.takeFirst();
         request.format = ImageFormats::formatForName(request.file);
     }
     if (!words.isEmpty()) {
-        console.error(CliTexts::ExtraArguments.arg(words.join(QLatin1Char(' '))));
+        console.error(CliTexts::ExtraArguments().arg(words.join(QLatin1Char(' '))));
         return false;
     }
     return true;
@@ -84,46 +84,46 @@ int parseRequest(const QStringList &arguments, Console &console, Request &reques
     }
     console.setQuiet(parser.isSet(quiet));
     if (parser.isSet(help)) {
-        console.result(CliTexts::Usage.trimmed());
+        console.result(CliTexts::Usage().trimmed());
         return CommandLineTool::Success;
     }
     if (parser.isSet(version)) {
-        console.result(CliTexts::Version.arg(QStringLiteral(PROGRAM_VERSION)).trimmed());
+        console.result(CliTexts::Version().arg(QStringLiteral(PROGRAM_VERSION)).trimmed());
         return CommandLineTool::Success;
     }
 
     QStringList words = parser.positionalArguments();
     if (words.isEmpty()) {
-        console.error(CliTexts::NoCommand);
+        console.error(CliTexts::NoCommand());
         return BadUsage;
     }
     request.command = words.takeFirst();
     if (!Known.contains(request.command)) {
-        console.error(CliTexts::UnknownCommand.arg(request.command));
+        console.error(CliTexts::UnknownCommand().arg(request.command));
         return BadUsage;
     }
     if (!takeWords(words, console, request))
         return BadUsage;
     if (WithModel.contains(request.command)) {
         if (!parser.isSet(model)) {
-            console.error(CliTexts::NeedModel);
+            console.error(CliTexts::NeedModel());
             return BadUsage;
         }
         request.model = modelCode(parser.value(model));
         if (request.model < 0) {
-            console.error(CliTexts::UnknownModel.arg(parser.value(model)));
+            console.error(CliTexts::UnknownModel().arg(parser.value(model)));
             return BadUsage;
         }
     }
     if (parser.isSet(format) && !parseFormat(parser.value(format), request.format)) {
-        console.error(CliTexts::UnknownFormat.arg(parser.value(format)));
+        console.error(CliTexts::UnknownFormat().arg(parser.value(format)));
         return BadUsage;
     }
     if (parser.isSet(count)) {
         bool ok = false;
         request.count = parser.value(count).toInt(&ok);
         if (!ok || request.count < 1) {
-            console.error(CliTexts::BadCount.arg(parser.value(count)));
+            console.error(CliTexts::BadCount().arg(parser.value(count)));
             return BadUsage;
         }
     }
@@ -136,7 +136,7 @@ int parseRequest(const QStringList &arguments, Console &console, Request &reques
                           : Request::Listing::Table;
     request.production.read(parser);
     if (const QString option = request.production.misplaced(request.command); !option.isEmpty()) {
-        console.error(CliTexts::ProductionOnly.arg(option));
+        console.error(CliTexts::ProductionOnly().arg(option));
         return BadUsage;
     }
     return -1;

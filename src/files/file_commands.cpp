@@ -27,7 +27,7 @@ void FileCommands::open(const QString &given) {
     if (given.isEmpty()) {
         dialogs_.startAt(places_.folder());
         choice =
-            dialogs_.openFileAs(Texts::OpenTitle, Texts::FileFilter, FormatTexts::ImageEntries);
+            dialogs_.openFileAs(Texts::OpenTitle(), Texts::FileFilter(), FormatTexts::ImageEntries());
     }
     const QString &path = choice.path;
     if (path.isEmpty() || buffer_.locked())
@@ -46,11 +46,9 @@ void FileCommands::open(const QString &given) {
     }
     buffer_.replace(loaded.buffer);
     places_.used(path);
-    const QString &name = format == ImageFormats::Format::IntelHex ? FormatTexts::IntelHexName
-                                                                   : FormatTexts::SRecordName;
-    emit statusChanged(Texts::EditingStatus + path + FormatTexts::FormatStatus + name +
-                       FormatTexts::DataSizeStatus + QLatin1Char(' ') +
-                       QString::number(loaded.dataBytes) + Texts::Bytes);
+    const QString name = format == ImageFormats::Format::IntelHex ? FormatTexts::IntelHexName()
+                                                                   : FormatTexts::SRecordName();
+    emit statusChanged(FormatTexts::FormatStatus().arg(path, name, QString::number(loaded.dataBytes)));
 }
 
 void FileCommands::openBin(const QString &path) {
@@ -58,23 +56,22 @@ void FileCommands::openBin(const QString &path) {
     const BinFile::LoadResult loaded = BinFile::load(path, capacity);
     switch (loaded.status) {
         case BinFile::LoadStatus::TooLarge:
-            dialogs_.message(Texts::FileTooLarge, Texts::NoticeTitle, Dialogs::Icon::Warning,
+            dialogs_.message(Texts::FileTooLarge(), Texts::NoticeTitle(), Dialogs::Icon::Warning,
                              Dialogs::Buttons::Ok);
             return;
         case BinFile::LoadStatus::Unreadable:
-            dialogs_.warning(Texts::LoadFailedBegin + path + Texts::LoadFailedEnd);
+            dialogs_.warning(Texts::LoadFailed().arg(path));
             return;
         case BinFile::LoadStatus::Loaded:
             break;
     }
     buffer_.replace(loaded.buffer);
     places_.used(path);
-    emit statusChanged(Texts::EditingStatus + path + Texts::FileSizeStatus + QLatin1Char(' ') +
-                       QString::number(loaded.length) + Texts::Bytes);
+    emit statusChanged(Texts::EditingStatus().arg(path, QString::number(loaded.length)));
 }
 
 bool FileCommands::askToSaveEdits() {
-    switch (dialogs_.message(Texts::UnsavedEditsQuestion, Texts::QuestionTitle,
+    switch (dialogs_.message(Texts::UnsavedEditsQuestion(), Texts::QuestionTitle(),
                              Dialogs::Icon::Question, Dialogs::Buttons::SaveDiscardCancel)) {
         case Dialogs::Answer::Save:
             return save();
@@ -91,13 +88,13 @@ bool FileCommands::save() {
     options.createPrompt = true;
     options.noChangeDir = true;
     dialogs_.startAt(places_.saveStart());
-    const Dialogs::FileChoice choice = dialogs_.saveFileAs(Texts::SaveTitle, Texts::FileFilter,
-                                                           FormatTexts::ImageEntries, options);
+    const Dialogs::FileChoice choice = dialogs_.saveFileAs(Texts::SaveTitle(), Texts::FileFilter(),
+                                                           FormatTexts::ImageEntries(), options);
     if (choice.path.isEmpty())
         return false;
     places_.chosen(choice.path);
     if (!ImageFormats::save(choice.path, buffer_.DataBuffer(), formatOf(choice))) {
-        dialogs_.warning(Texts::SaveFailedBegin + choice.path + Texts::SaveFailedEnd);
+        dialogs_.warning(Texts::SaveFailed().arg(choice.path));
         return false;
     }
     buffer_.markSaved();
@@ -108,7 +105,7 @@ bool FileCommands::save() {
 std::optional<ImageCompare::Result> FileCommands::compare() {
     dialogs_.startAt(places_.folder());
     const Dialogs::FileChoice choice = dialogs_.openFileAs(
-        FormatTexts::CompareTitle, Texts::FileFilter, FormatTexts::ImageEntries);
+        FormatTexts::CompareTitle(), Texts::FileFilter(), FormatTexts::ImageEntries());
     if (choice.path.isEmpty())
         return std::nullopt;
     places_.chosen(choice.path);

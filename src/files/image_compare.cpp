@@ -44,17 +44,16 @@ QString report(const QString &path, const Result &result) {
     const QString lineBreak = QStringLiteral("\r\n");
     QString text;
     if (result.count == 0) {
-        text = SameBegin + path + SameEnd;
+        text = Same().arg(path);
     } else {
-        text = DifferBegin + path + DifferCount + QString::number(result.count) + DifferEnd +
-               lineBreak + FirstPosition + hex(quint32(result.first), 4) + PcData +
-               hex(result.bufferByte, 2) + FileData + hex(result.fileByte, 2) + FirstEnd +
-               lineBreak + Marked;
+        text = Differ().arg(path, QString::number(result.count)) + lineBreak +
+               FirstDifference().arg(hex(quint32(result.first), 4), hex(result.bufferByte, 2),
+                                     hex(result.fileByte, 2)) +
+               lineBreak + Marked();
     }
     if (!result.sameLength())
-        text += lineBreak + LengthBegin + QString::number(result.fileLength) + LengthCapacity +
-                QString::number(result.capacity) + LengthCompared +
-                QString::number(result.compared) + LengthEnd;
+        text += lineBreak +
+                LengthDiffers().arg(result.fileLength).arg(result.capacity).arg(result.compared);
     return text;
 }
 

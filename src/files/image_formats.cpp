@@ -254,23 +254,23 @@ LoadResult load(const QString &path, qint32 capacity, Format format, Beyond beyo
 }
 
 QString failureText(const QString &path, LoadStatus status, int line, const QString &ending) {
-    const QString file = FormatTexts::FileBegin + path;
-    const QString place =
-        line > 0 ? FormatTexts::LineBegin + QString::number(line) + FormatTexts::LineEnd
-                 : FormatTexts::NoLine;
+    const auto at = [&](const QString &fault) {
+        return ending.arg(line > 0 ? FormatTexts::FaultAtLine().arg(path, QString::number(line), fault)
+                                   : FormatTexts::Fault().arg(path, fault));
+    };
     switch (status) {
         case LoadStatus::Loaded:
             break;
         case LoadStatus::Unreadable:
-            return file + FormatTexts::Unreadable + ending;
+            return ending.arg(FormatTexts::Unreadable().arg(path));
         case LoadStatus::BeyondCapacity:
-            return file + place + FormatTexts::BeyondCapacity + ending;
+            return at(FormatTexts::BeyondCapacity());
         case LoadStatus::BadChecksum:
-            return file + place + FormatTexts::BadChecksum + ending;
+            return at(FormatTexts::BadChecksum());
         case LoadStatus::Malformed:
-            return file + place + FormatTexts::Malformed + ending;
+            return at(FormatTexts::Malformed());
         case LoadStatus::Overlap:
-            return file + place + FormatTexts::Overlap + ending;
+            return at(FormatTexts::Overlap());
     }
     return QString();
 }

@@ -14,7 +14,7 @@ enum class Format { Binary, IntelHex, SRecord };
 // anything else is a raw image.
 Format formatForName(const QString &fileName);
 
-// By an entry of FormatTexts::FileFilter: its description, its pattern, or
+// By an entry of FormatTexts::FileFilter(): its description, its pattern, or
 // Qt's "description (pattern)"; the first pattern decides.
 Format formatForFilter(const QString &entry);
 
@@ -48,7 +48,7 @@ LoadResult load(const QString &path, qint32 capacity, Format format,
 // The warning for a failed load, naming the file and the offending line (0: none),
 // ending with what the failure left unchanged.
 QString failureText(const QString &path, LoadStatus status, int line,
-                    const QString &ending = FormatTexts::BufferUnchanged);
+                    const QString &ending = FormatTexts::BufferUnchanged());
 
 // Replaces the file with the whole of `data`, 16 bytes a record, or leaves it
 // untouched and says so. S-records use S1/S9, or S2/S8 for a .s28 name and

@@ -59,22 +59,22 @@ bool BufferHistory::push(Edit *edit) {
 }
 
 bool BufferHistory::setByte(qint32 position, quint8 value) {
-    return push(new Edit(buffer_, position, QByteArray(1, char(value)), Texts::StepEdit));
+    return push(new Edit(buffer_, position, QByteArray(1, char(value)), Texts::StepEdit()));
 }
 
 bool BufferHistory::type(qint32 position, quint8 value, bool secondDigit) {
-    return push(new Edit(buffer_, position, QByteArray(1, char(value)), Texts::StepType,
+    return push(new Edit(buffer_, position, QByteArray(1, char(value)), Texts::StepType(),
                          Edit::Typing, secondDigit));
 }
 
 bool BufferHistory::paste(qint32 position, const QByteArray &bytes) {
-    return push(new Edit(buffer_, position, bytes, Texts::StepPaste));
+    return push(new Edit(buffer_, position, bytes, Texts::StepPaste()));
 }
 
 bool BufferHistory::fill(qint32 position, qint32 count, quint8 value) {
     if (count <= 0)
         return false;
-    return push(new Edit(buffer_, position, QByteArray(count, char(value)), Texts::StepFill));
+    return push(new Edit(buffer_, position, QByteArray(count, char(value)), Texts::StepFill()));
 }
 
 bool BufferHistory::undo() {

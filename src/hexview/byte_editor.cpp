@@ -10,7 +10,7 @@ ByteEditor::ByteEditor(ChipBuffer &buffer, HexView &view, Dialogs &dialogs, Buff
     : buffer_(buffer), view_(view), dialogs_(dialogs), history_(history) {}
 
 QString ByteEditor::prompt() {
-    return Texts::EditPromptLine1 + QStringLiteral("\r\n\r\n") + Texts::EditPromptLine2;
+    return Texts::EditPromptLine1() + QStringLiteral("\r\n\r\n") + Texts::EditPromptLine2();
 }
 
 std::optional<quint8> ByteEditor::parseHexByte(const QString &text) {
@@ -34,7 +34,7 @@ void ByteEditor::lstHex_DblClick() {
         return;
 
     const std::optional<quint8> value =
-        dialogs_.ask(Texts::EditTitle, prompt(), Texts::EditInvalid, &ByteEditor::parseHexByte);
+        dialogs_.ask(Texts::EditTitle(), prompt(), Texts::EditInvalid(), &ByteEditor::parseHexByte);
     if (!value)
         return;
     // The box was modal, but a model change may have come in through a timer:

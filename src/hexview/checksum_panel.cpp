@@ -13,7 +13,7 @@ ChecksumPanel::ChecksumPanel(const ChipBuffer &buffer, QWidget *parent)
     setObjectName(QStringLiteral("checksums"));
     auto *layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(Texts::ChecksumHeading, this), 0, 0, 1, 2);
+    layout->addWidget(new QLabel(Texts::ChecksumHeading(), this), 0, 0, 1, 2);
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     const auto add = [&](int row, const char *name, const QString &caption) {
         layout->addWidget(new QLabel(caption, this), row, 0);
@@ -24,9 +24,9 @@ ChecksumPanel::ChecksumPanel(const ChipBuffer &buffer, QWidget *parent)
         layout->addWidget(value, row, 1);
         return value;
     };
-    sum8_ = add(1, "lblSum8", Texts::Sum8Label);
-    sum16_ = add(2, "lblSum16", Texts::Sum16Label);
-    crc32_ = add(3, "lblCrc32", Texts::Crc32Label);
+    sum8_ = add(1, "lblSum8", Texts::Sum8Label());
+    sum16_ = add(2, "lblSum16", Texts::Sum16Label());
+    crc32_ = add(3, "lblCrc32", Texts::Crc32Label());
     layout->setColumnStretch(1, 1);
 
     connect(&buffer_, &ChipBuffer::replaced, this, &ChecksumPanel::refresh);

@@ -30,7 +30,7 @@ QString address(qint32 position) {
 ChipStrip::ChipStrip(const ChipBuffer &buffer, const MarkPalette &colours, QWidget *parent)
     : QWidget(parent), buffer_(buffer), colours_(colours) {
     setObjectName(QStringLiteral("chipStrip"));
-    setAccessibleName(Texts::StripTitle);
+    setAccessibleName(Texts::StripTitle());
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
     connect(&buffer_, &ChipBuffer::replaced, this, &ChipStrip::refresh);
@@ -175,11 +175,11 @@ QColor ChipStrip::colourOf(int kind) const {
 QString ChipStrip::legendOf(int kind) const {
     switch (kind) {
         case Blank:
-            return Texts::StripBlank;
+            return Texts::StripBlank();
         case Zeros:
-            return Texts::StripZeros;
+            return Texts::StripZeros();
         case Data:
-            return Texts::StripData;
+            return Texts::StripData();
         default:
             return colours_.legend(kind - Marked + 1);
     }
@@ -280,11 +280,12 @@ bool ChipStrip::event(QEvent *event) {
 QString ChipStrip::toolTipAt(int y) {
     const int run = runAt(y);
     const qint32 end = qMax(runStart(run) + 1, runStart(run + 1));
-    QString tip = QStringLiteral("<b>%1</b><br>%2%3%4：%5<table>")
-                      .arg(Texts::StripTitle, address(runStart(run)), Texts::SelectedTo,
-                           address(end - 1), legendOf(kindOf(run)));
+    QString tip = QStringLiteral("<b>%1</b><br>%2<table>")
+                      .arg(Texts::StripTitle(), Texts::StripRun().arg(address(runStart(run)),
+                                                                      address(end - 1),
+                                                                      legendOf(kindOf(run))));
     for (int kind = 0; kind < Marked + colours_.size(); ++kind)
         tip += QStringLiteral("<tr><td bgcolor=\"%1\" width=\"16\">&nbsp;</td><td>%2</td></tr>")
                    .arg(colourOf(kind).name(), legendOf(kind).toHtmlEscaped());
-    return tip + QStringLiteral("</table>") + Texts::StripHint;
+    return tip + QStringLiteral("</table>") + Texts::StripHint();
 }

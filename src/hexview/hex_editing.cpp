@@ -53,7 +53,7 @@ HexEditing::HexEditing(ChipBuffer &buffer, HexView &view, BufferHistory &history
         cursor_->select(position + count - 1, position);
     });
     connect(&buffer_, &ChipBuffer::unsavedEditsChanged, this, &HexEditing::showUnsaved);
-    view_.addMarks(&buffer_.changedBytes(), MarkColours::Changed, Texts::StripChanged);
+    view_.addMarks(&buffer_.changedBytes(), MarkColours::Changed, Texts::StripChanged());
 
     QTableView *grid = view_.lstHex();
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -67,26 +67,26 @@ QAction *HexEditing::makeAction(const char *name, const QString &caption) {
 }
 
 QMenu *HexEditing::addMenu(QMenuBar *bar) {
-    QMenu *menu = bar->addMenu(Texts::EditMenu);
+    QMenu *menu = bar->addMenu(Texts::EditMenu());
     menu->setObjectName(QStringLiteral("fedit"));
     // Ctrl+Z, Ctrl+C and F3 belong to the window's own menus.
-    QAction *undo = makeAction("fundo", Texts::UndoItem);
+    QAction *undo = makeAction("fundo", Texts::UndoItem());
     undo->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Backspace));
-    QAction *redo = makeAction("fredo", Texts::RedoItem);
+    QAction *redo = makeAction("fredo", Texts::RedoItem());
     redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    QAction *copy = makeAction("fcopy", Texts::CopyItem);
+    QAction *copy = makeAction("fcopy", Texts::CopyItem());
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Insert));
-    QAction *paste = makeAction("fpaste", Texts::PasteItem);
+    QAction *paste = makeAction("fpaste", Texts::PasteItem());
     paste->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Insert));
-    QAction *fill = makeAction("ffill", Texts::FillItem);
-    QAction *all = makeAction("fselectall", Texts::SelectAllItem);
+    QAction *fill = makeAction("ffill", Texts::FillItem());
+    QAction *all = makeAction("fselectall", Texts::SelectAllItem());
     all->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-    QAction *goTo = makeAction("fgoto", Texts::GoToItem);
+    QAction *goTo = makeAction("fgoto", Texts::GoToItem());
     goTo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    QAction *find = makeAction("ffind", Texts::FindItem);
+    QAction *find = makeAction("ffind", Texts::FindItem());
     find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    QAction *next = makeAction("ffindnext", Texts::FindNextItem);
+    QAction *next = makeAction("ffindnext", Texts::FindNextItem());
     next->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
 
     menu->addAction(undo);
@@ -182,7 +182,7 @@ void HexEditing::paste() {
         return;
     const std::optional<QByteArray> bytes = HexText::toBytes(QGuiApplication::clipboard()->text());
     if (!bytes) {
-        dialogs_.warning(Texts::PasteInvalid);
+        dialogs_.warning(Texts::PasteInvalid());
         return;
     }
     // Over the selection's first byte, as far as the buffer reaches.
@@ -196,8 +196,8 @@ void HexEditing::paste() {
 void HexEditing::fill() {
     if (cursor_->position() < 0 || buffer_.locked())
         return;
-    const std::optional<quint8> value = dialogs_.ask(Texts::FillTitle, Texts::FillPrompt,
-                                                     Texts::EditInvalid, &ByteEditor::parseHexByte);
+    const std::optional<quint8> value = dialogs_.ask(Texts::FillTitle(), Texts::FillPrompt(),
+                                                     Texts::EditInvalid(), &ByteEditor::parseHexByte);
     if (!value)
         return;
     if (history_.fill(cursor_->selectionStart(), cursor_->selectionLength(), *value))
@@ -210,13 +210,11 @@ void HexEditing::selectAll() {
 
 void HexEditing::goTo() {
     const std::optional<qint64> target =
-        dialogs_.ask(Texts::GoToTitle, Texts::GoToPrompt, Texts::GoToInvalid, &HexText::toAddress);
+        dialogs_.ask(Texts::GoToTitle(), Texts::GoToPrompt(), Texts::GoToInvalid(), &HexText::toAddress);
     if (!target)
         return;
     if (*target >= buffer_.size()) {
-        dialogs_.warning(Texts::GoToBeyondBegin + QString::number(buffer_.size()) +
-                         Texts::GoToBeyondMiddle + address(buffer_.size() - 1) +
-                         Texts::GoToBeyondEnd);
+        dialogs_.warning(Texts::GoToBeyond().arg(buffer_.size()).arg(address(buffer_.size() - 1)));
         return;
     }
     cursor_->moveTo(qint32(*target));
@@ -225,7 +223,7 @@ void HexEditing::goTo() {
 void HexEditing::find() {
     QString typed;
     const std::optional<HexText::Pattern> pattern = dialogs_.ask(
-        Texts::FindTitle, Texts::FindPrompt, Texts::FindInvalid, [&typed](const QString &text) {
+        Texts::FindTitle(), Texts::FindPrompt(), Texts::FindInvalid(), [&typed](const QString &text) {
             typed = text.trimmed();
             return HexText::toPattern(text);
         });
@@ -249,13 +247,13 @@ void HexEditing::searchFrom(qint32 from) {
     bool wrapped = false;
     const qint32 at = HexText::find(buffer_.DataBuffer(), pattern_, from, &wrapped);
     if (at < 0) {
-        dialogs_.message(Texts::NotFoundBegin + query_ + Texts::NotFoundEnd, Texts::NoticeTitle,
+        dialogs_.message(Texts::NotFound().arg(query_), Texts::NoticeTitle(),
                          Dialogs::Icon::Information, Dialogs::Buttons::Ok);
         return;
     }
     cursor_->select(at + qint32(pattern_.size()) - 1, at);
     if (wrapped && cursorPanel_)
-        cursorPanel_->setText(Texts::FindWrapped + QLatin1Char('\n') + cursorPanel_->text());
+        cursorPanel_->setText(Texts::FindWrapped() + QLatin1Char('\n') + cursorPanel_->text());
 }
 
 void HexEditing::showCursor() {
@@ -266,14 +264,14 @@ void HexEditing::showCursor() {
     if (length == 0)
         cursorPanel_->clear();
     else if (length == 1)
-        cursorPanel_->setText(Texts::CursorAt + address(start));
+        cursorPanel_->setText(Texts::CursorAt().arg(address(start)));
     else
-        cursorPanel_->setText(Texts::SelectedBegin + address(start) + Texts::SelectedTo +
-                              address(start + length - 1) + QLatin1Char('\n') +
-                              Texts::SelectedCount + QString::number(length) + Texts::Bytes);
+        cursorPanel_->setText(Texts::Selected()
+                                  .arg(address(start), address(start + length - 1))
+                                  .arg(length));
 }
 
 void HexEditing::showUnsaved(bool unsaved) {
     if (unsavedPanel_)
-        unsavedPanel_->setText(unsaved ? Texts::UnsavedChanges : QString());
+        unsavedPanel_->setText(unsaved ? Texts::UnsavedChanges() : QString());
 }

@@ -82,7 +82,7 @@ HexView::HexView(const ChipBuffer &buffer, QWidget *parent)
     // The whole chip beside the pages; it turns them too.
     strip_->setFixedSize(strip_->sizeHint().width(), CellHeight * HexPageModel::Rows);
     connect(strip_, &ChipStrip::pageChosen, scrPage_, &QScrollBar::setValue);
-    auto *stripHeading = new QLabel(Texts::StripHeading, this);
+    auto *stripHeading = new QLabel(Texts::StripHeading(), this);
     stripHeading->setObjectName(QStringLiteral("lblStrip"));
     stripHeading->setAlignment(Qt::AlignCenter);
 
@@ -93,14 +93,14 @@ HexView::HexView(const ChipBuffer &buffer, QWidget *parent)
     for (int i = 0; i <= HexPageModel::Columns; ++i) {
         QLabel *label =
             makeLabel(this, "Label3", i,
-                      i == 0 ? Texts::AddressHeading : QString::number(i - 1, 16).toUpper());
+                      i == 0 ? Texts::AddressHeading() : QString::number(i - 1, 16).toUpper());
         label->setFont(fixed);
         label->setAlignment(Qt::AlignCenter);
         label->setFixedWidth(i == 0 ? AddressWidth : CellWidth);
         headings->addWidget(label);
         Label3_ << label;
     }
-    auto *asciiHeading = new QLabel(Texts::AsciiHeading, this);
+    auto *asciiHeading = new QLabel(Texts::AsciiHeading(), this);
     asciiHeading->setObjectName(QStringLiteral("lblAscii"));
     asciiHeading->setFont(fixed);
     asciiHeading->setAlignment(Qt::AlignCenter);

@@ -13,8 +13,8 @@ MarkSteps::MarkSteps(const ByteMarks &marks, HexCursor &cursor, const HexView &v
       marks_(marks),
       cursor_(cursor),
       view_(view),
-      next_(new QAction(Texts::NextDifference, this)),
-      previous_(new QAction(Texts::PreviousDifference, this)) {
+      next_(new QAction(Texts::NextDifference(), this)),
+      previous_(new QAction(Texts::PreviousDifference(), this)) {
     next_->setObjectName(QStringLiteral("fnextdiff"));
     previous_->setObjectName(QStringLiteral("fprevdiff"));
     // As in the common compare tools; no key of the window's own menus.

@@ -19,7 +19,7 @@ OnlineSupervision::OnlineSupervision(ProgrammerLink &link, OnlineState &online, 
       checkTimer_(checkTimer) {}
 
 void OnlineSupervision::opfailed() {
-    dialogs_.warning(Texts::FailureHint);
+    dialogs_.warning(Texts::FailureHint());
     search_.lose();
     search_.hideNotice();
 }
@@ -59,7 +59,7 @@ void OnlineSupervision::check() {
         if (!link_.sendandread() && !link_.QuitRequested) {
             link_.closePort();
             search_.lose();
-            dialogs_.warning(Texts::CommunicationFault);
+            dialogs_.warning(Texts::CommunicationFault());
         }
     }
 }

@@ -21,8 +21,8 @@ void PortSearch::showNotFound() {
 
 QString PortSearch::refusalText(SerialPort::OpenFailure reason, const QString &device) {
     return reason == SerialPort::OpenFailure::Denied
-               ? Texts::PortDeniedBegin + device + Texts::PortDeniedEnd
-               : Texts::PortBusyBegin + device + Texts::PortBusyEnd;
+               ? Texts::PortDenied().arg(device)
+               : Texts::PortBusy().arg(device);
 }
 
 void PortSearch::reportRefusal(const SerialPort &port) {

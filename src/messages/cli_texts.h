@@ -1,12 +1,13 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // What the command line prints, in the program's language and style.
 namespace CliTexts {
 
-inline const QString Usage = QStringLiteral(
-    "用法：eeprom-cli 命令 [选项] [文件]\n"
+inline QString Usage() {
+    return QCoreApplication::translate("CliTexts", "用法：eeprom-cli 命令 [选项] [文件]\n"
     "通过 USB 编程器读取、写入、校验、擦除和查空 24 系列与 93 系列串行 EEPROM。\n"
     "\n"
     "命令：\n"
@@ -59,65 +60,137 @@ inline const QString Usage = QStringLiteral(
     "  3    没有编程器、端口不存在或正被占用\n"
     "  4    编程器拒绝了命令或不再应答\n"
     "  130  被 Ctrl+C 中断\n");
+}
 
-inline const QString Version = QStringLiteral("eeprom-cli %1\n");
+inline QString Version() { return QStringLiteral("eeprom-cli %1\n"); }
 
-inline const QString UnknownCommand = QStringLiteral("未知的命令：%1（用 --help 查看用法）");
-inline const QString NoCommand = QStringLiteral("请给出命令（用 --help 查看用法）");
-inline const QString UnknownModel = QStringLiteral("未知的芯片型号：%1（用 models 命令查看）");
-inline const QString NeedModel = QStringLiteral("请用 -m 给出芯片型号");
-inline const QString NeedFile = QStringLiteral("请给出文件名");
-inline const QString ExtraArguments = QStringLiteral("多余的参数：%1");
-inline const QString UnknownFormat = QStringLiteral("未知的文件格式：%1（bin、hex 或 srec）");
-inline const QString TooLarge =
-    QStringLiteral("文件 %1 大于芯片 %2 的容量（%3 字节），芯片没有改动！！");
-inline const QString ModelLine = QStringLiteral("%1\t%2 字节");
-inline const QString PortLine = QStringLiteral("%1\t%2");
-inline const QString NoPorts = QStringLiteral("没有可用的串口设备");
-inline const QString Found = QStringLiteral("编程器在端口 %1：%2");
-inline const QString NotFound = QStringLiteral("没有找到编程器：请确认编程器已连接");
-inline const QString Saved = QStringLiteral("已读出芯片 %1（%2 字节），存入 %3");
-inline const QString SaveFailed =
-    QStringLiteral("文件 %1 保存失败，没有留下文件！请检查磁盘空间和文件权限。");
-inline const QString Written = QStringLiteral("已把 %1 写入芯片 %2");
-inline const QString Interrupted = QStringLiteral("已中断：完成 %1/%2 块（%3 字节）。");
-inline const QString InterruptedWrite =
-    QStringLiteral("芯片只写入了前 %1 字节，其余部分保持原样。");
-inline const QString InterruptedRead = QStringLiteral("没有写出文件。");
+inline QString UnknownCommand() {
+    return QCoreApplication::translate("CliTexts", "未知的命令：%1（用 --help 查看用法）");
+}
+inline QString NoCommand() {
+    return QCoreApplication::translate("CliTexts", "请给出命令（用 --help 查看用法）");
+}
+inline QString UnknownModel() {
+    return QCoreApplication::translate("CliTexts", "未知的芯片型号：%1（用 models 命令查看）");
+}
+inline QString NeedModel() {
+    return QCoreApplication::translate("CliTexts", "请用 -m 给出芯片型号");
+}
+inline QString NeedFile() {
+    return QCoreApplication::translate("CliTexts", "请给出文件名");
+}
+inline QString ExtraArguments() {
+    return QCoreApplication::translate("CliTexts", "多余的参数：%1");
+}
+inline QString UnknownFormat() {
+    return QCoreApplication::translate("CliTexts", "未知的文件格式：%1（bin、hex 或 srec）");
+}
+inline QString TooLarge() {
+    return QCoreApplication::translate("CliTexts", "文件 %1 大于芯片 %2 的容量（%3 字节），芯片没有改动！！");
+}
+inline QString ModelLine() {
+    return QCoreApplication::translate("CliTexts", "%1\t%2 字节");
+}
+inline QString PortLine() { return QStringLiteral("%1\t%2"); }
+inline QString NoPorts() {
+    return QCoreApplication::translate("CliTexts", "没有可用的串口设备");
+}
+inline QString Found() {
+    return QCoreApplication::translate("CliTexts", "编程器在端口 %1：%2");
+}
+inline QString NotFound() {
+    return QCoreApplication::translate("CliTexts", "没有找到编程器：请确认编程器已连接");
+}
+inline QString Saved() {
+    return QCoreApplication::translate("CliTexts", "已读出芯片 %1（%2 字节），存入 %3");
+}
+inline QString SaveFailed() {
+    return QCoreApplication::translate("CliTexts", "文件 %1 保存失败，没有留下文件！请检查磁盘空间和文件权限。");
+}
+inline QString Written() {
+    return QCoreApplication::translate("CliTexts", "已把 %1 写入芯片 %2");
+}
+inline QString Interrupted() {
+    return QCoreApplication::translate("CliTexts", "已中断：完成 %1/%2 块（%3 字节）。");
+}
+inline QString InterruptedWrite() {
+    return QCoreApplication::translate("CliTexts", "芯片只写入了前 %1 字节，其余部分保持原样。");
+}
+inline QString InterruptedRead() {
+    return QCoreApplication::translate("CliTexts", "没有写出文件。");
+}
 // A box that stopped answering or refused in the middle of an operation.
-inline const QString BoxLost = QStringLiteral("编程器不再应答：完成 %1/%2 块（%3 字节）。");
-inline const QString BoxRefused = QStringLiteral("编程器拒绝了命令：完成 %1/%2 块（%3 字节）。");
-inline const QString PartialWrite =
-    QStringLiteral("芯片中现在是不完整的映像：只有前 %1 字节确定已写入。");
-inline const QString PartialErase =
-    QStringLiteral("芯片只擦除了一部分：只有前 %1 字节确定已擦除。");
-inline const QString ChipUntouched = QStringLiteral("芯片没有改动。");
+inline QString BoxLost() {
+    return QCoreApplication::translate("CliTexts", "编程器不再应答：完成 %1/%2 块（%3 字节）。");
+}
+inline QString BoxRefused() {
+    return QCoreApplication::translate("CliTexts", "编程器拒绝了命令：完成 %1/%2 块（%3 字节）。");
+}
+inline QString PartialWrite() {
+    return QCoreApplication::translate("CliTexts", "芯片中现在是不完整的映像：只有前 %1 字节确定已写入。");
+}
+inline QString PartialErase() {
+    return QCoreApplication::translate("CliTexts", "芯片只擦除了一部分：只有前 %1 字节确定已擦除。");
+}
+inline QString ChipUntouched() {
+    return QCoreApplication::translate("CliTexts", "芯片没有改动。");
+}
 // The end of a message about an input file that could not be used.
-inline const QString FileUnused = QStringLiteral("，没有写入任何数据，芯片没有改动！！");
-inline const QString Progress = QStringLiteral("\r%1  %2/%3 块  剩余 %4 ");
+//: %1 is the load failure.
+inline QString FileUnused() {
+    return QCoreApplication::translate("CliTexts", "%1，没有写入任何数据，芯片没有改动！！");
+}
+inline QString Progress() {
+    return QCoreApplication::translate("CliTexts", "\r%1  %2/%3 块  剩余 %4 ");
+}
 
 // Serial numbers and the journal.
-inline const QString BadNumber =
-    QStringLiteral("%1 需要一个不小于 0 的数（十进制，或 0x 开头的十六进制），不是：%2");
-inline const QString PerField = QStringLiteral("%1 要么只给一次，要么每个 --serial-at 各给一次");
-inline const QString BadSerialFormat =
-    QStringLiteral("未知的序列号格式：%1（le、be、bcd、dec 或 hex）");
-inline const QString JournalSubcommand =
-    QStringLiteral("journal 需要子命令 show 或 export，不是：%1");
-inline const QString ProductionOnly =
-    QStringLiteral("%1 只用于 write 和 produce（--job、--journal 还用于 journal）");
-inline const QString SerialTaken = QStringLiteral("序列号 %1（生产记录第 %2 条）");
+inline QString BadNumber() {
+    return QCoreApplication::translate("CliTexts", "%1 需要一个不小于 0 的数（十进制，或 0x 开头的十六进制），不是：%2");
+}
+inline QString PerField() {
+    return QCoreApplication::translate("CliTexts", "%1 要么只给一次，要么每个 --serial-at 各给一次");
+}
+inline QString BadSerialFormat() {
+    return QCoreApplication::translate("CliTexts", "未知的序列号格式：%1（le、be、bcd、dec 或 hex）");
+}
+inline QString JournalSubcommand() {
+    return QCoreApplication::translate("CliTexts", "journal 需要子命令 show 或 export，不是：%1");
+}
+inline QString ProductionOnly() {
+    return QCoreApplication::translate("CliTexts", "%1 只用于 write 和 produce（--job、--journal 还用于 journal）");
+}
+inline QString SerialTaken() {
+    return QCoreApplication::translate("CliTexts", "序列号 %1（生产记录第 %2 条）");
+}
 
 // Production over several boxes.
-inline const QString BadCount = QStringLiteral("--count 需要一个正整数，不是：%1");
-inline const QString SiteFound = QStringLiteral("站 %1：%2");
-inline const QString SiteSilent = QStringLiteral("站 %1：%2 没有应答，等它应答后再加入");
-inline const QString RoundPrompt = QStringLiteral("放好芯片后按回车开始第 %1 轮（输入 q 结束）");
-inline const QString EndsAfterRound =
-    QStringLiteral("本轮的芯片完成后结束（再按一次 Ctrl+C 则在当前块后停止）");
-inline const QString SiteLine = QStringLiteral("第 %1 轮  站 %2  %3  序列号 %4  %5  %6 秒");
-inline const QString RoundProgress = QStringLiteral("\r第 %1 轮%2 ");
-inline const QString SitePercent = QStringLiteral("  站 %1 %2%");
-inline const QString Totals = QStringLiteral("合计：%1 片通过，%2 片失败");
+inline QString BadCount() {
+    return QCoreApplication::translate("CliTexts", "--count 需要一个正整数，不是：%1");
+}
+inline QString SiteFound() {
+    return QCoreApplication::translate("CliTexts", "站 %1：%2");
+}
+inline QString SiteSilent() {
+    return QCoreApplication::translate("CliTexts", "站 %1：%2 没有应答，等它应答后再加入");
+}
+inline QString RoundPrompt() {
+    return QCoreApplication::translate("CliTexts", "放好芯片后按回车开始第 %1 轮（输入 q 结束）");
+}
+inline QString EndsAfterRound() {
+    return QCoreApplication::translate("CliTexts", "本轮的芯片完成后结束（再按一次 Ctrl+C 则在当前块后停止）");
+}
+inline QString SiteLine() {
+    return QCoreApplication::translate("CliTexts", "第 %1 轮  站 %2  %3  序列号 %4  %5  %6 秒");
+}
+inline QString RoundProgress() {
+    return QCoreApplication::translate("CliTexts", "\r第 %1 轮%2 ");
+}
+inline QString SitePercent() {
+    return QCoreApplication::translate("CliTexts", "  站 %1 %2%");
+}
+inline QString Totals() {
+    return QCoreApplication::translate("CliTexts", "合计：%1 片通过，%2 片失败");
+}
 
 }  // namespace CliTexts

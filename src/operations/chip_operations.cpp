@@ -30,27 +30,24 @@ ChipOperations::ChipOperations(ChipBuffer &buffer, ProgrammerLink &link, Dialogs
       progress_(progress) {}
 
 QString ChipOperations::differenceReport(qint32 position, quint8 pcByte, quint8 chipByte) {
-    return Texts::DiffBegin + Texts::DiffPosition +
-           QStringLiteral("%1").arg(position, 4, 16, QLatin1Char('0')).toUpper() +
-           Texts::DiffPcData + QString::number(pcByte, 16).toUpper() + Texts::DiffChipData +
-           QString::number(chipByte, 16).toUpper() + Texts::DiffEnd;
+    return Texts::DiffReport()
+        .arg(QStringLiteral("%1").arg(position, 4, 16, QLatin1Char('0')).toUpper(),
+             QString::number(pcByte, 16).toUpper(), QString::number(chipByte, 16).toUpper());
 }
 
 QString ChipOperations::notBlankReport(qint32 position, quint8 chipByte) {
-    return Texts::NotBlankBegin + Texts::DiffPosition +
-           QStringLiteral("%1").arg(position, 4, 16, QLatin1Char('0')).toUpper() +
-           Texts::DiffChipData +
-           QStringLiteral("%1").arg(chipByte, 2, 16, QLatin1Char('0')).toUpper() + Texts::DiffEnd;
+    return Texts::NotBlankReport().arg(
+        QStringLiteral("%1").arg(position, 4, 16, QLatin1Char('0')).toUpper(),
+        QStringLiteral("%1").arg(chipByte, 2, 16, QLatin1Char('0')).toUpper());
 }
 
 QString ChipOperations::readStatus(int code) {
     const ChipModel &model = ChipCatalogue::model(code);
-    return Texts::ReadStatusBegin + QLatin1String(model.name) + Texts::ModelStatusMiddle +
-           QString::number(model.capacity) + Texts::ReadStatusEnd;
+    return Texts::ReadStatus().arg(QLatin1String(model.name)).arg(model.capacity);
 }
 
 ChipOperations::Message ChipOperations::hintWarning() {
-    return {Texts::FailureHint, Texts::WarningTitle, Dialogs::Icon::Warning};
+    return {Texts::FailureHint(), Texts::WarningTitle(), Dialogs::Icon::Warning};
 }
 
 bool ChipOperations::canStart() const {
@@ -85,10 +82,10 @@ ChipOperations::Recipe ChipOperations::readRecipe() {
     r.openRefused = {{hintWarning()}, false};
     r.blockNoAnswer = {{}, true};
     r.blockRefused = {
-        {{Texts::ReadBlockFailed, Texts::WarningTitle, Dialogs::Icon::Warning}, hintWarning()},
+        {{Texts::ReadBlockFailed(), Texts::WarningTitle(), Dialogs::Icon::Warning}, hintWarning()},
         false};
-    r.successText = Texts::ReadSucceeded;
-    r.stoppedText = Texts::StoppedRead;
+    r.successText = Texts::ReadSucceeded();
+    r.stoppedText = Texts::StoppedRead();
     r.commit = [this] {
         buffer_.replace(readBuffer_);
         readBuffer_.clear();
@@ -103,10 +100,10 @@ ChipOperations::Recipe ChipOperations::writeRecipe() {
     r.openReply = WriteOpened;
     r.blockCommand = BlockWrite;
     r.openFailed = r.openRefused = r.blockNoAnswer = {{hintWarning()}, false};
-    r.blockRefused = {{{Texts::WriteBlockFailed, Texts::WarningTitle, Dialogs::Icon::Warning}},
+    r.blockRefused = {{{Texts::WriteBlockFailed(), Texts::WarningTitle(), Dialogs::Icon::Warning}},
                       false};
-    r.successText = Texts::WriteSucceeded;
-    r.stoppedText = AutoMode ? Texts::StoppedAutoWrite : Texts::StoppedWrite;
+    r.successText = Texts::WriteSucceeded();
+    r.stoppedText = AutoMode ? Texts::StoppedAutoWrite() : Texts::StoppedWrite();
     r.blockData = [this](qint32 block) {
         return QByteArrayView(buffer_.DataBuffer()).sliced(block * BlockSize, BlockSize);
     };
@@ -118,8 +115,8 @@ ChipOperations::Recipe ChipOperations::eraseRecipe() {
     Recipe r = writeRecipe();
     r.disableBeforeProgress = true;
     r.blockRefused = r.blockNoAnswer;
-    r.successText = Texts::EraseSucceeded;
-    r.stoppedText = Texts::StoppedErase;
+    r.successText = Texts::EraseSucceeded();
+    r.stoppedText = Texts::StoppedErase();
     r.blockData = [](qint32) { return QByteArrayView(Erased, BlockSize); };
     r.commit = nullptr;
     return r;
@@ -129,8 +126,8 @@ ChipOperations::Recipe ChipOperations::blankRecipe() {
     // The read's exchanges and its handling of every fault; the blocks go to
     // the read's own buffer and never into DataBuffer.
     Recipe r = readRecipe();
-    r.successText = Texts::BlankSucceeded;
-    r.stoppedText = Texts::StoppedBlank;
+    r.successText = Texts::BlankSucceeded();
+    r.stoppedText = Texts::StoppedBlank();
     r.takeReply = [this, store = r.takeReply](qint32 block) {
         store(block);
         const qint32 first = block * BlockSize;
@@ -154,13 +151,13 @@ ChipOperations::Recipe ChipOperations::blankRecipe() {
 ChipOperations::Recipe ChipOperations::verifyRecipe() {
     Recipe r = readingRecipe(VerifyBuffer);
     r.openFailed = r.openRefused = {{hintWarning()}, false};
-    r.blockNoAnswer = {{{Texts::FailureHint, Texts::AppTitle, Dialogs::Icon::None}}, false};
-    r.blockRefused = {{{Texts::VerifyBlockFailed + Texts::FailureHint, Texts::WarningTitle,
+    r.blockNoAnswer = {{{Texts::FailureHint(), Texts::AppTitle(), Dialogs::Icon::None}}, false};
+    r.blockRefused = {{{Texts::VerifyBlockFailed() + Texts::FailureHint(), Texts::WarningTitle(),
                         Dialogs::Icon::Warning}},
                       false};
-    r.successText = Texts::VerifySucceeded;
-    r.autoSuccessText = Texts::AutoSucceeded;
-    r.stoppedText = AutoMode ? Texts::StoppedAutoVerify : Texts::StoppedVerify;
+    r.successText = Texts::VerifySucceeded();
+    r.autoSuccessText = Texts::AutoSucceeded();
+    r.stoppedText = AutoMode ? Texts::StoppedAutoVerify() : Texts::StoppedVerify();
     // Each block is compared as soon as it is in; the first difference ends
     // the verify.
     r.takeReply = [this, store = r.takeReply](qint32 block) {
@@ -243,7 +240,7 @@ ChipOperations::Outcome ChipOperations::run(const Recipe &recipe) {
 }
 
 ChipOperations::Outcome ChipOperations::stop(const Recipe &recipe, qint32 blocksDone) {
-    emit stopped(Texts::Stopped.arg(blocksDone).arg(buffer_.BlockCount() + 1) +
+    emit stopped(Texts::Stopped().arg(blocksDone).arg(buffer_.BlockCount() + 1) +
                  recipe.stoppedText.arg(blocksDone * BlockSize));
     return Outcome::Stopped;
 }
@@ -301,7 +298,7 @@ ChipOperations::Outcome ChipOperations::write() {
 }
 
 ChipOperations::Outcome ChipOperations::confirmAndWrite() {
-    return dialogs_.confirm(Texts::WriteConfirm) ? writechip() : Outcome::Declined;
+    return dialogs_.confirm(Texts::WriteConfirm()) ? writechip() : Outcome::Declined;
 }
 
 ChipOperations::Outcome ChipOperations::writechip() {
@@ -315,13 +312,13 @@ ChipOperations::Outcome ChipOperations::verify() {
 ChipOperations::Outcome ChipOperations::erase() {
     if (!canStart())
         return Outcome::NotStarted;
-    return dialogs_.confirm(Texts::EraseConfirm) ? run(eraseRecipe()) : Outcome::Declined;
+    return dialogs_.confirm(Texts::EraseConfirm()) ? run(eraseRecipe()) : Outcome::Declined;
 }
 
 ChipOperations::Outcome ChipOperations::autoProgram() {
     if (!canStart())
         return Outcome::NotStarted;
-    if (!dialogs_.confirm(Texts::AutoConfirm))
+    if (!dialogs_.confirm(Texts::AutoConfirm()))
         return Outcome::Declined;
     OperationScope running(buffer_, link_);
     AutoMode = true;

@@ -6,7 +6,7 @@
 void OperationProgress::start() {
     shown_ = true;
     bar_ = 0;
-    caption_ = Texts::PercentStart;
+    caption_ = Texts::PercentStart();
     emit started();
 }
 

@@ -53,15 +53,15 @@ QString ChipResult::text() const {
     using namespace ProductionTexts;
     switch (status) {
         case Status::Mismatch:
-            return MismatchAt.arg(OutcomeMismatch)
+            return MismatchAt().arg(OutcomeMismatch())
                 .arg(mismatchAt, 4, 16, QLatin1Char('0'))
                 .toUpper();
         case Status::Absent:
-            return SiteAbsent;
+            return SiteAbsent();
         case Status::AtEnd:
-            return SiteJobAtEnd;
+            return SiteJobAtEnd();
         case Status::JournalFailed:
-            return SiteJournalFailed;
+            return SiteJournalFailed();
         default:
             return RecordOutcomes::text(recordOf(status));
     }

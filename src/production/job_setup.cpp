@@ -28,14 +28,14 @@ bool JobSetup::prepare(const JobRequest &request) {
 
     JournalLocation location;
     if (!JournalLocation::parse(request.journal, location))
-        return refuse(BadLocation.arg(request.journal));
+        return refuse(BadLocation().arg(request.journal));
     journal_ = std::make_unique<Journal>(location, QStringLiteral("journal-setup"));
     bool found = false;
     if (!journal_->open() || !journal_->findJob(wanted.name, job_, found))
         return refuse(journal_->errorText());
     // Numbers without a place for them: the job must exist and have one.
     if (!found && request.numbersWithoutPlace)
-        return refuse(NeedSerialAt.arg(wanted.name));
+        return refuse(NeedSerialAt().arg(wanted.name));
     bool made = false;
     if (!journal_->openJob(wanted, job_, made))
         return refuse(journal_->errorText());
@@ -44,11 +44,11 @@ bool JobSetup::prepare(const JobRequest &request) {
         if (!difference.isEmpty())
             return refuse(difference);
         if (request.startGiven)
-            notes_ << StartIgnored.arg(job_.name);
+            notes_ << StartIgnored().arg(job_.name);
     }
     if (job_.atEnd())
-        return refuse(JobAtEnd.arg(job_.name).arg(job_.serial.last()));
+        return refuse(JobAtEnd().arg(job_.name).arg(job_.serial.last()));
     if (job_.serial.numbers())
-        notes_ << (made ? JobMade : JobContinues).arg(job_.name).arg(job_.next);
+        notes_ << (made ? JobMade() : JobContinues()).arg(job_.name).arg(job_.next);
     return true;
 }

@@ -47,19 +47,19 @@ bool Journal::open() {
     if (opened_)
         return true;
     if (!QSqlDatabase::isDriverAvailable(location_.driver)) {
-        error_ = NoDriver.arg(location_.shown(), location_.driver, location_.driverPackage());
+        error_ = NoDriver().arg(location_.shown(), location_.driver, location_.driverPackage());
         return false;
     }
     if (!location_.isPostgres()) {
         const QFileInfo file(location_.database);
         if (!QDir().mkpath(file.absolutePath())) {
-            error_ = CannotOpen.arg(location_.shown(), file.absolutePath());
+            error_ = CannotOpen().arg(location_.shown(), file.absolutePath());
             return false;
         }
     }
     QSqlDatabase db = location_.addConnection(name_);
     if (!db.open()) {
-        error_ = CannotOpen.arg(location_.shown(), db.lastError().text());
+        error_ = CannotOpen().arg(location_.shown(), db.lastError().text());
         return false;
     }
     opened_ = makeTables();
@@ -79,7 +79,7 @@ bool Journal::run(const QString &sql, const QVariantList &values, QList<QVariant
         ok = ok && query.exec();
     }
     if (!ok) {
-        error_ = ProductionTexts::JournalFailed.arg(location_.shown(), query.lastError().text());
+        error_ = ProductionTexts::JournalFailed().arg(location_.shown(), query.lastError().text());
         return false;
     }
     while (rows && query.next()) {
@@ -153,7 +153,7 @@ bool Journal::readJob(const QVariantList &row, ProductionJob &job) {
     job.imageCrc = quint32(row[4].toLongLong());
     job.serial = SerialProfile();
     if (!row[5].isNull() && !SerialProfile::parseFields(row[5].toString(), job.serial.fields)) {
-        error_ = ProductionTexts::JournalFailed.arg(location_.shown(), row[5].toString());
+        error_ = ProductionTexts::JournalFailed().arg(location_.shown(), row[5].toString());
         return false;
     }
     job.serial.start = row[6].toLongLong();

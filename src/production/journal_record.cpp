@@ -9,16 +9,16 @@ namespace {
 struct Entry {
     RecordOutcome outcome;
     const char *code;
-    const QString &text;
+    QString (*text)();
 };
 
 const Entry Entries[] = {
-    {RecordOutcome::Unknown, "started", ProductionTexts::OutcomeUnknown},
-    {RecordOutcome::Done, "done", ProductionTexts::OutcomeDone},
-    {RecordOutcome::Mismatch, "mismatch", ProductionTexts::OutcomeMismatch},
-    {RecordOutcome::Refused, "refused", ProductionTexts::OutcomeRefused},
-    {RecordOutcome::NoAnswer, "no-answer", ProductionTexts::OutcomeNoAnswer},
-    {RecordOutcome::Stopped, "stopped", ProductionTexts::OutcomeStopped},
+    {RecordOutcome::Unknown, "started", &ProductionTexts::OutcomeUnknown},
+    {RecordOutcome::Done, "done", &ProductionTexts::OutcomeDone},
+    {RecordOutcome::Mismatch, "mismatch", &ProductionTexts::OutcomeMismatch},
+    {RecordOutcome::Refused, "refused", &ProductionTexts::OutcomeRefused},
+    {RecordOutcome::NoAnswer, "no-answer", &ProductionTexts::OutcomeNoAnswer},
+    {RecordOutcome::Stopped, "stopped", &ProductionTexts::OutcomeStopped},
 };
 
 const Entry &entry(RecordOutcome outcome) {
@@ -46,7 +46,7 @@ QString exportCode(RecordOutcome outcome) {
 }
 
 QString text(RecordOutcome outcome) {
-    return entry(outcome).text;
+    return entry(outcome).text();
 }
 
 }  // namespace RecordOutcomes

@@ -6,7 +6,7 @@ namespace {
 
 QString numbering(const SerialProfile &profile) {
     if (!profile.numbers())
-        return ProductionTexts::NoSerial;
+        return ProductionTexts::NoSerial();
     QString text = profile.fieldsText() + QStringLiteral(" +%1").arg(profile.step);
     if (profile.end != SerialProfile::NoEnd)
         text += QStringLiteral(" ..%1").arg(profile.end);
@@ -22,12 +22,12 @@ QString crc(quint32 value) {
 QString ProductionJob::differenceFrom(const ProductionJob &wanted, bool compareSerial) const {
     using namespace ProductionTexts;
     if (model != wanted.model)
-        return JobDiffers.arg(name, JobModel, model, wanted.model);
+        return JobDiffers().arg(name, JobModel(), model, wanted.model);
     if (imageCrc != wanted.imageCrc)
-        return JobDiffers.arg(name, JobImage, crc(imageCrc), crc(wanted.imageCrc));
+        return JobDiffers().arg(name, JobImage(), crc(imageCrc), crc(wanted.imageCrc));
     const QString mine = numbering(serial);
     const QString theirs = numbering(wanted.serial);
     if (compareSerial && mine != theirs)
-        return JobDiffers.arg(name, JobSerial, mine, theirs);
+        return JobDiffers().arg(name, JobSerial(), mine, theirs);
     return QString();
 }

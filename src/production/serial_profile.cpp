@@ -15,32 +15,32 @@ QString hex(qint64 value) {
 QString SerialProfile::problem(qint32 capacity, const QString &model) const {
     using namespace ProductionTexts;
     if (step < 1)
-        return BadStep;
+        return BadStep();
     for (int i = 0; i < fields.size(); ++i) {
         const SerialField &field = fields[i];
         if (field.size < SerialFormat::MinSize || field.size > SerialFormat::MaxSize)
-            return BadSize.arg(field.size);
+            return BadSize().arg(field.size);
         const qint64 first = field.address;
         const qint64 lastByte = first + field.size - 1;
         if (first < 0 || lastByte >= capacity)
-            return PastCapacity.arg(hex(first), hex(lastByte), model).arg(capacity);
+            return PastCapacity().arg(hex(first), hex(lastByte), model).arg(capacity);
         for (int j = 0; j < i; ++j) {
             const SerialField &other = fields[j];
             if (first < other.address + other.size && other.address <= lastByte)
-                return Overlapping.arg(hex(first), hex(lastByte), hex(other.address),
+                return Overlapping().arg(hex(first), hex(lastByte), hex(other.address),
                                        hex(other.address + other.size - 1));
         }
         const qint64 largest = SerialFormat::largest(field.kind, field.size);
         for (const qint64 number : {start, end}) {
             if (number != NoEnd && (number < 0 || number > largest))
-                return DoesNotFit.arg(number)
+                return DoesNotFit().arg(number)
                     .arg(field.size)
                     .arg(SerialFormat::name(field.kind))
                     .arg(largest);
         }
     }
     if (end != NoEnd && end < start)
-        return EndBeforeStart.arg(end).arg(start);
+        return EndBeforeStart().arg(end).arg(start);
     return QString();
 }
 

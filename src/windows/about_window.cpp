@@ -48,7 +48,7 @@ QFrame *makeLine(QPalette::ColorRole role, QWidget *parent) {
 
 AboutWindow::AboutWindow(SysInfoLauncher &launcher, QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(InfoTexts::AboutCaption);
+    setWindowTitle(InfoTexts::AboutCaption());
     setWindowIcon(Pictures::programIcon());
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -57,16 +57,16 @@ AboutWindow::AboutWindow(SysInfoLauncher &launcher, QWidget *parent) : QDialog(p
     picIcon->setPixmap(QPixmap::fromImage(Pictures::programIconImage(48)));
     picIcon->setFixedSize(48, 48);
 
-    QLabel *lblTitle = makeLabel(QStringLiteral("lblTitle"), InfoTexts::AboutTitle, this);
+    QLabel *lblTitle = makeLabel(QStringLiteral("lblTitle"), InfoTexts::AboutTitle(), this);
     QFont titleFont = lblTitle->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
-    QLabel *lblVersion = makeLabel(QStringLiteral("lblVersion"), InfoTexts::AboutVersion, this);
+    QLabel *lblVersion = makeLabel(QStringLiteral("lblVersion"), InfoTexts::AboutVersion(), this);
     QLabel *lblDescription =
-        makeParagraph(QStringLiteral("lblDescription"), InfoTexts::AboutDescription, 400, this);
+        makeParagraph(QStringLiteral("lblDescription"), InfoTexts::AboutDescription(), 400, this);
     QLabel *lblDisclaimer =
-        makeParagraph(QStringLiteral("lblDisclaimer"), InfoTexts::AboutDisclaimer, 360, this);
+        makeParagraph(QStringLiteral("lblDisclaimer"), InfoTexts::AboutDisclaimer(), 360, this);
     lblDisclaimer->setForegroundRole(QPalette::PlaceholderText);
     auto *disclaimer = new QVBoxLayout;
     disclaimer->addWidget(lblDisclaimer);
@@ -74,17 +74,17 @@ AboutWindow::AboutWindow(SysInfoLauncher &launcher, QWidget *parent) : QDialog(p
         QLabel *lblLicence = makeLabel(
             QStringLiteral("lblLicence"),
             QStringLiteral("<a href=\"%1\">%2</a>")
-                .arg(QUrl::fromLocalFile(InstalledLicence).toString(), InfoTexts::AboutLicenceLink),
+                .arg(QUrl::fromLocalFile(InstalledLicence).toString(), InfoTexts::AboutLicenceLink()),
             this);
         lblLicence->setOpenExternalLinks(true);
         disclaimer->addWidget(lblLicence);
     }
     disclaimer->addStretch();
 
-    auto *cmdOK = new QPushButton(InfoTexts::AboutOk, this);
+    auto *cmdOK = new QPushButton(InfoTexts::AboutOk(), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    auto *cmdSysInfo = new QPushButton(InfoTexts::SysInfoButton, this);
+    auto *cmdSysInfo = new QPushButton(InfoTexts::SysInfoButton(), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     const int buttonWidth = qMax(cmdOK->sizeHint().width(), cmdSysInfo->sizeHint().width());
     cmdOK->setFixedWidth(buttonWidth);

@@ -10,7 +10,7 @@
 
 CompanyWindow::CompanyWindow(QWidget *parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(InfoTexts::CompanyCaption);
+    setWindowTitle(InfoTexts::CompanyCaption());
     setWindowIcon(Pictures::programIcon());
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -28,7 +28,7 @@ CompanyWindow::CompanyWindow(QWidget *parent) : QWidget(parent, Qt::Window) {
     Picture1->setPixmap(QPixmap::fromImage(banner));
     Picture1->setFixedSize(banner.size());
 
-    auto *Label1 = new QLabel(InfoTexts::CompanyProfile, this);
+    auto *Label1 = new QLabel(InfoTexts::CompanyProfile(), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
     Label1->setContentsMargins(8, 0, 8, 0);
@@ -38,7 +38,7 @@ CompanyWindow::CompanyWindow(QWidget *parent) : QWidget(parent, Qt::Window) {
     profileFont.setPointSizeF(profileFont.pointSizeF() * 1.15);
     Label1->setFont(profileFont);
 
-    auto *Command1 = new QPushButton(InfoTexts::CompanyClose, this);
+    auto *Command1 = new QPushButton(InfoTexts::CompanyClose(), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setMinimumWidth(120);
     connect(Command1, &QPushButton::clicked, this, &QWidget::hide);

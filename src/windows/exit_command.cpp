@@ -23,7 +23,7 @@ bool ExitCommand::confirmed() {
     // One question: unsaved edits are asked about instead of the exit itself.
     if (buffer_.unsavedEdits())
         return buffer_.mayDiscard();
-    return dialogs_.message(Texts::ExitQuestion, Texts::QuestionTitle, Dialogs::Icon::Question,
+    return dialogs_.message(Texts::ExitQuestion(), Texts::QuestionTitle(), Dialogs::Icon::Question,
                             Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
 }
 

@@ -78,7 +78,7 @@ Form1::Form1(Dialogs &dialogs, SerialPort *port, const Timings &timings, QWidget
     progressDisplay_ = new ProgressDisplay(session_->progress(), ProgressBar1, Command3, Label4);
     editor_ = std::make_unique<ByteEditor>(chip(), *hexView_, dialogs_, *history_);
     // The bytes that differ from a file compared with the buffer.
-    hexView_->addMarks(&files().differences(), MarkColours::Differing, Texts::StripDiffers);
+    hexView_->addMarks(&files().differences(), MarkColours::Differing, Texts::StripDiffers());
     registry_ = std::make_unique<SystemRegistry>();
     sysInfo_ = std::make_unique<SysInfoLauncher>(*registry_, dialogs_);
     setWindowIcon(Pictures::programIcon());
@@ -135,7 +135,7 @@ void Form1::connectHandlers() {
     connect(&files(), &FileCommands::statusChanged, this, &Form1::setStatusText);
     connect(&search(), &PortSearch::testNotice, this, [this](bool shown) {
         if (shown)
-            Text2->setText(Texts::TestNoticeTesting);
+            Text2->setText(Texts::TestNoticeTesting());
         Text2->setVisible(shown);
     });
     connect(&search(), &PortSearch::portRefused, this, &Form1::showPortRefusal);
@@ -211,7 +211,7 @@ void Form1::Form_Load() {
 
     Text2->hide();
     Timer5->stop();
-    Label1->setText(Texts::ContactLine);
+    Label1->setText(Texts::ContactLine());
     session_->progress().hide();
 
     Label2->setMinimumWidth(width() / 2);
@@ -226,7 +226,7 @@ void Form1::Form_Load() {
     Combo1->setCurrentIndex(model);
     Combo1_Click();
     if (model == 0)
-        setStatusText(Texts::StartupStatus);
+        setStatusText(Texts::StartupStatus());
     if (const std::optional<QPoint> position = memory_.position())
         move(*position);
 

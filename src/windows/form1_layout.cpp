@@ -130,23 +130,23 @@ QFrame *makeShape(QWidget *parent, const char *name) {
 void Form1::buildMenus() {
     QMenuBar *bar = menuBar();
 
-    QMenu *fileop = addMenu(bar, "fileop", QStringLiteral("文件操作(&F)"));
-    addItem(fileop, "fnew", QStringLiteral("新建"), QKeySequence(Qt::CTRL | Qt::Key_F1));
+    QMenu *fileop = addMenu(bar, "fileop", tr("文件操作(&F)"));
+    addItem(fileop, "fnew", tr("新建"), QKeySequence(Qt::CTRL | Qt::Key_F1));
     addSeparator(fileop, "p1");
-    addItem(fileop, "fopen", QStringLiteral("打开文件"), QKeySequence(Qt::Key_F2));
-    addItem(fileop, "fsave", QStringLiteral("保存文件"), QKeySequence(Qt::Key_F3));
-    recentMenu_ = addMenu(fileop, "frecent", Texts::RecentMenu);
+    addItem(fileop, "fopen", tr("打开文件"), QKeySequence(Qt::Key_F2));
+    addItem(fileop, "fsave", tr("保存文件"), QKeySequence(Qt::Key_F3));
+    recentMenu_ = addMenu(fileop, "frecent", Texts::RecentMenu());
     addSeparator(fileop, "p2");
-    addItem(fileop, "fquit", QStringLiteral("退出系统"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    addItem(fileop, "fquit", tr("退出系统"), QKeySequence(Qt::CTRL | Qt::Key_C));
 
-    QMenu *settings = addMenu(bar, "fsetting", QStringLiteral("系统设置(&S)"));
-    addItem(settings, "ffont", QStringLiteral("字体设置"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QMenu *settings = addMenu(bar, "fsetting", tr("系统设置(&S)"));
+    addItem(settings, "ffont", tr("字体设置"), QKeySequence(Qt::CTRL | Qt::Key_Z));
     addSeparator(settings, "p567");
 
-    icoprate = addMenu(bar, "icoprate", QStringLiteral("芯片操作(&O)"));
-    QMenu *cselect = addMenu(icoprate, "cselect", QStringLiteral("芯片选择(&X)"));
-    QMenu *xilie24 = addMenu(cselect, "xilie24", QStringLiteral("24C系列 EEPROM"));
-    QMenu *xilie93 = addMenu(cselect, "xilie93", QStringLiteral("93C系列 EEPROM"));
+    icoprate = addMenu(bar, "icoprate", tr("芯片操作(&O)"));
+    QMenu *cselect = addMenu(icoprate, "cselect", tr("芯片选择(&X)"));
+    QMenu *xilie24 = addMenu(cselect, "xilie24", tr("24C系列 EEPROM"));
+    QMenu *xilie93 = addMenu(cselect, "xilie93", tr("93C系列 EEPROM"));
     for (int k = 0; k < ChipCatalogue::ModelCount; ++k) {
         const ChipModel &model = ChipCatalogue::model(k);
         modelActions_[static_cast<size_t>(k)] =
@@ -154,26 +154,26 @@ void Form1::buildMenus() {
                     QLatin1String(model.menuCaption));
     }
     addSeparator(icoprate, "p4");
-    addItem(icoprate, "cread", QStringLiteral("读芯片"), QKeySequence(Qt::Key_F5));
-    addItem(icoprate, "cwriteee", QStringLiteral("写芯片"), QKeySequence(Qt::Key_F6));
-    addItem(icoprate, "ccheck", QStringLiteral("校验芯片"), QKeySequence(Qt::Key_F7));
-    addItem(icoprate, "ccrease", QStringLiteral("擦除"), QKeySequence(Qt::Key_F8));
+    addItem(icoprate, "cread", tr("读芯片"), QKeySequence(Qt::Key_F5));
+    addItem(icoprate, "cwriteee", tr("写芯片"), QKeySequence(Qt::Key_F6));
+    addItem(icoprate, "ccheck", tr("校验芯片"), QKeySequence(Qt::Key_F7));
+    addItem(icoprate, "ccrease", tr("擦除"), QKeySequence(Qt::Key_F8));
     addSeparator(icoprate, "p5");
-    addItem(icoprate, "cauto", QStringLiteral("组合操作"), QKeySequence(Qt::Key_F9));
+    addItem(icoprate, "cauto", tr("组合操作"), QKeySequence(Qt::Key_F9));
     addSeparator(icoprate, "pblank");
-    addItem(icoprate, "cblank", QStringLiteral("查空"), QKeySequence(Qt::Key_F4));
+    addItem(icoprate, "cblank", tr("查空"), QKeySequence(Qt::Key_F4));
 
-    QMenu *help = addMenu(bar, "fhelp", QStringLiteral("帮助(&H)"));
-    addItem(help, "ctest", QStringLiteral("硬件测试"), QKeySequence(Qt::Key_F11));
-    addItem(help, "aboutltd", QStringLiteral("公司介绍"));
-    addItem(help, "myhelp", QStringLiteral("程序帮助"), QKeySequence(Qt::Key_F1));
+    QMenu *help = addMenu(bar, "fhelp", tr("帮助(&H)"));
+    addItem(help, "ctest", tr("硬件测试"), QKeySequence(Qt::Key_F11));
+    addItem(help, "aboutltd", tr("公司介绍"));
+    addItem(help, "myhelp", tr("程序帮助"), QKeySequence(Qt::Key_F1));
     addSeparator(help, "p6");
-    addItem(help, "fabout", QStringLiteral("关于本软件"), QKeySequence(Qt::Key_F12));
+    addItem(help, "fabout", tr("关于本软件"), QKeySequence(Qt::Key_F12));
 }
 
 void Form1::buildToolsMenu() {
-    QMenu *tools = addMenu(menuBar(), "ftools", QStringLiteral("工具(&T)"));
-    addItem(tools, "fcompare", QStringLiteral("与文件比较..."), QKeySequence(Qt::Key_F10));
+    QMenu *tools = addMenu(menuBar(), "ftools", tr("工具(&T)"));
+    addItem(tools, "fcompare", tr("与文件比较..."), QKeySequence(Qt::Key_F10));
     // Through the differences the last compare found.
     differenceSteps_ = new MarkSteps(files().differences(), editing_->cursor(), *hexView_, this);
     addSeparator(tools, "p9");
@@ -206,34 +206,34 @@ void Form1::buildToolButtons() {
         toolBar->addWidget(button);
         return button;
     };
-    Command4 = add("Command4", QStringLiteral("打开"), QStringLiteral("打开已保存的存储器数据"),
+    Command4 = add("Command4", tr("打开"), tr("打开已保存的存储器数据"),
                    ToolIcons::Kind::Open);
-    Command2 = add("Command2", QStringLiteral("保存"),
-                   QStringLiteral("把数据存入电脑，以便以后使用"), ToolIcons::Kind::Save);
-    Command6 = add("Command6", QStringLiteral("读芯片"), QStringLiteral("读取芯片内容"),
+    Command2 = add("Command2", tr("保存"),
+                   tr("把数据存入电脑，以便以后使用"), ToolIcons::Kind::Save);
+    Command6 = add("Command6", tr("读芯片"), tr("读取芯片内容"),
                    ToolIcons::Kind::Read);
-    Command7 = add("Command7", QStringLiteral("写芯片"), QStringLiteral("把当前显示数据写入芯片"),
+    Command7 = add("Command7", tr("写芯片"), tr("把当前显示数据写入芯片"),
                    ToolIcons::Kind::Write);
     Command8 =
-        add("Command8", QStringLiteral("校验"),
-            QStringLiteral("把芯片数据和当前电脑数据比对，看是否一致"), ToolIcons::Kind::Verify);
-    Command9 = add("Command9", QStringLiteral("擦除"),
-                   QStringLiteral("擦除当前芯片，即把芯片全部写入 FFH"), ToolIcons::Kind::Erase);
-    Command10 = add("Command10", QStringLiteral("自动"),
-                    QStringLiteral("先把当前数据写入芯片，再把芯片数据和当前数据进行比对"),
+        add("Command8", tr("校验"),
+            tr("把芯片数据和当前电脑数据比对，看是否一致"), ToolIcons::Kind::Verify);
+    Command9 = add("Command9", tr("擦除"),
+                   tr("擦除当前芯片，即把芯片全部写入 FFH"), ToolIcons::Kind::Erase);
+    Command10 = add("Command10", tr("自动"),
+                    tr("先把当前数据写入芯片，再把芯片数据和当前数据进行比对"),
                     ToolIcons::Kind::Auto);
     Command11 =
-        add("Command11", QStringLiteral("测试"),
-            QStringLiteral("测试当前编程器是否联机,联机使用时，程序每3秒钟自动检测一次！！"),
+        add("Command11", tr("测试"),
+            tr("测试当前编程器是否联机,联机使用时，程序每3秒钟自动检测一次！！"),
             ToolIcons::Kind::Test);
-    Command12 = add("Command12", QStringLiteral("退出"), QStringLiteral("退出芯片读写编程系统"),
+    Command12 = add("Command12", tr("退出"), tr("退出芯片读写编程系统"),
                     ToolIcons::Kind::Exit);
-    cmdStop = add("cmdStop", Texts::StopButton, Texts::StopTip, ToolIcons::Kind::Stop);
+    cmdStop = add("cmdStop", Texts::StopButton(), Texts::StopTip(), ToolIcons::Kind::Stop);
 }
 
 void Form1::buildUi() {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(Texts::MainCaption);
+    setWindowTitle(Texts::MainCaption());
 
     buildMenus();
     buildToolButtons();
@@ -248,7 +248,7 @@ void Form1::buildUi() {
     scroll->setWidget(central);
     setCentralWidget(scroll);
 
-    Label2 = new QLabel(Texts::WelcomeBanner, central);
+    Label2 = new QLabel(Texts::WelcomeBanner(), central);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setAlignment(Qt::AlignCenter);
     QFont bannerFont = Label2->font();
@@ -260,9 +260,9 @@ void Form1::buildUi() {
 
     // The chooser row: model, online indicator, test notice, progress.
     QFrame *Shape1 = makeShape(central, "Shape1");
-    Command1 = new QPushButton(Texts::ModelButton, Shape1);
+    Command1 = new QPushButton(Texts::ModelButton(), Shape1);
     Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setToolTip(Texts::ModelButtonTip);
+    Command1->setToolTip(Texts::ModelButtonTip());
     Combo1 = new QComboBox(Shape1);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setMinimumWidth(100);
@@ -270,12 +270,12 @@ void Form1::buildUi() {
     Combo1->installEventFilter(new WheelNeedsFocus(Combo1));
     Command1->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     Combo1->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    Text1 = makeIndicator(Shape1, "Text1", Texts::Offline);
+    Text1 = makeIndicator(Shape1, "Text1", Texts::Offline());
     Text1->setFixedWidth(64);
     QFont indicatorFont = Text1->font();
     indicatorFont.setBold(true);
     Text1->setFont(indicatorFont);
-    Text2 = makeIndicator(Shape1, "Text2", Texts::TestNoticeInitial);
+    Text2 = makeIndicator(Shape1, "Text2", Texts::TestNoticeInitial());
     Text2->setMinimumWidth(260);
     auto *chooserRow = new QHBoxLayout(Shape1);
     chooserRow->addWidget(Command1);
@@ -290,7 +290,7 @@ void Form1::buildUi() {
     auto *progressPanel = new QWidget(Shape1);
     progressPanel->setObjectName(QStringLiteral("progressPanel"));
     progressPanel->setAutoFillBackground(true);
-    Label4 = new QLabel(Texts::ProgressHeading, progressPanel);
+    Label4 = new QLabel(Texts::ProgressHeading(), progressPanel);
     Label4->setObjectName(QStringLiteral("Label4"));
     ProgressBar1 = new QProgressBar(progressPanel);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
@@ -303,7 +303,7 @@ void Form1::buildUi() {
         blocks->setParent(ProgressBar1);
         ProgressBar1->setStyle(blocks);
     }
-    Command3 = new QPushButton(Texts::PercentDesign, progressPanel);
+    Command3 = new QPushButton(Texts::PercentDesign(), progressPanel);
     Command3->setObjectName(QStringLiteral("Command3"));
     Command3->setFocusPolicy(Qt::NoFocus);
     // A fixed size: the caption changes after every block, and a button that
@@ -335,7 +335,7 @@ void Form1::buildUi() {
 
     QFrame *Shape2 = makeShape(central, "Shape2");
     auto *notes = new QVBoxLayout(Shape2);
-    const QStringList noteTexts = {Texts::SupportedDevices, Texts::Series24, Texts::Series93};
+    const QStringList noteTexts = {Texts::SupportedDevices(), Texts::Series24(), Texts::Series93()};
     for (int i = 0; i < noteTexts.size(); ++i) {
         auto *note = new QLabel(noteTexts.at(i), Shape2);
         note->setObjectName(QStringLiteral("lblAddr"));
@@ -343,7 +343,7 @@ void Form1::buildUi() {
         notes->addWidget(note);
     }
     notes->addSpacing(16);
-    Label5 = new QLabel(Texts::EditHint, Shape2);
+    Label5 = new QLabel(Texts::EditHint(), Shape2);
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setWordWrap(true);
     Contrast::keepText(Label5, QColor(0xa0, 0x30, 0x00));

@@ -55,8 +55,8 @@ void Form1::keepStatusTrue() {
     if (std::exchange(allFf_, allFf) == allFf)
         return;
     const QString text = statusText();
-    if (!allFf && text.endsWith(Texts::AllFfEnd))
-        statusPanel_->setText(text.chopped(Texts::AllFfEnd.size()) + Texts::EditedEnd);
-    else if (allFf && text.endsWith(Texts::EditedEnd))
-        statusPanel_->setText(text.chopped(Texts::EditedEnd.size()) + Texts::AllFfEnd);
+    if (!allFf && text.endsWith(Texts::AllFfEnd()))
+        statusPanel_->setText(text.chopped(Texts::AllFfEnd().size()) + Texts::EditedEnd());
+    else if (allFf && text.endsWith(Texts::EditedEnd()))
+        statusPanel_->setText(text.chopped(Texts::EditedEnd().size()) + Texts::AllFfEnd());
 }

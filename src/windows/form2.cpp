@@ -15,11 +15,11 @@ constexpr int Height = 330;
 
 Form2::Form2(QWidget *parent)
     : QWidget(parent),
-      Command1(new QPushButton(Texts::UseOnline, this)),
-      Command2(new QPushButton(Texts::UseOffline, this)),
-      Label4(new QLabel(Texts::Connecting, this)) {
+      Command1(new QPushButton(Texts::UseOnline(), this)),
+      Command2(new QPushButton(Texts::UseOffline(), this)),
+      Label4(new QLabel(Texts::Connecting(), this)) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(Texts::StartupCaption);
+    setWindowTitle(Texts::StartupCaption());
     setFixedSize(Width, Height);
 
     Command1->setObjectName(QStringLiteral("Command1"));

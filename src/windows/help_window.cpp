@@ -11,7 +11,7 @@
 
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(InfoTexts::HelpCaption);
+    setWindowTitle(InfoTexts::HelpCaption());
     setWindowIcon(Pictures::programIcon());
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -29,8 +29,8 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window) {
     // There is no Label8: the eighth line sits in Label9.
     static const char *const names[] = {"Label1", "Label2", "Label3", "Label4",  "Label5",
                                         "Label6", "Label7", "Label9", "Label10", "Label11"};
-    for (int i = 0; i < InfoTexts::HelpLines.size(); ++i) {
-        auto *label = new QLabel(InfoTexts::HelpLines.at(i), Picture1);
+    for (int i = 0; i < InfoTexts::HelpLines().size(); ++i) {
+        auto *label = new QLabel(InfoTexts::HelpLines().at(i), Picture1);
         label->setObjectName(QLatin1String(names[i]));
         label->setWordWrap(true);
         label->setFixedWidth(600);
@@ -39,7 +39,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window) {
         page->addWidget(label);
     }
 
-    auto *Command1 = new QPushButton(InfoTexts::HelpClose, this);
+    auto *Command1 = new QPushButton(InfoTexts::HelpClose(), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     connect(Command1, &QPushButton::clicked, this, &QWidget::hide);
 

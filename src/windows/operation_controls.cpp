@@ -44,5 +44,5 @@ void OperationControls::show() {
         QPalette::Text,
         Contrast::textOn(background, (frame ? frame->palette() : palette).color(QPalette::Text)));
     indicator_->setPalette(palette);
-    indicator_->setText(online ? Texts::Online : Texts::Offline);
+    indicator_->setText(online ? Texts::Online() : Texts::Offline());
 }

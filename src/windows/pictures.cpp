@@ -159,7 +159,7 @@ QImage companyBanner() {
     painter.setPen(Qt::white);
     painter.setFont(pixelFont(26, true));
     painter.drawText(QRectF(66, 0, 440, 59), Qt::AlignLeft | Qt::AlignVCenter,
-                     InfoTexts::ProgramName);
+                     InfoTexts::ProgramName());
     painter.end();
     return image.convertToFormat(QImage::Format_RGB888);
 }
@@ -179,7 +179,7 @@ QImage startupBackground() {
     painter.setPen(Qt::white);
     painter.setFont(pixelFont(30, true));
     painter.drawText(QRectF(104, 0, 380, 112), Qt::AlignLeft | Qt::AlignVCenter,
-                     InfoTexts::ProgramName);
+                     InfoTexts::ProgramName());
 
     // The hint, marked by a small "i" in a circle.
     const QRectF mark(28, 138, 24, 24);
@@ -192,7 +192,7 @@ QImage startupBackground() {
     painter.setPen(Ink);
     painter.setFont(pixelFont(15, false));
     painter.drawText(QRectF(64, 136, 405, 80), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                     InfoTexts::StartupHint);
+                     InfoTexts::StartupHint());
     painter.end();
     return image.convertToFormat(QImage::Format_RGB888);
 }

@@ -116,7 +116,7 @@ ProductionJobForm::ProductionJobForm(Dialogs &dialogs, QWidget *parent)
 }
 
 void ProductionJobForm::chooseImage() {
-    const QString path = dialogs_.openFile(T::Image(), FormatTexts::FileFilter);
+    const QString path = dialogs_.openFile(T::Image(), FormatTexts::FileFilter());
     if (path.isEmpty())
         return;
     image_->setText(path);

@@ -135,7 +135,7 @@ QWidget *ProductionWindow::buildRecords() {
     auto *layout = new QVBoxLayout(box);
     records_ = new QTableWidget(0, 4, box);
     records_->setObjectName(QStringLiteral("records"));
-    records_->setHorizontalHeaderLabels({ColumnEnded, ColumnSite, ColumnSerial, ColumnOutcome});
+    records_->setHorizontalHeaderLabels({ColumnEnded(), ColumnSite(), ColumnSerial(), ColumnOutcome()});
     records_->horizontalHeader()->setStretchLastSection(true);
     records_->verticalHeader()->hide();
     records_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -269,7 +269,7 @@ void ProductionWindow::showRecords() {
         const JournalRecord &record = records.at(row);
         QString outcome = RecordOutcomes::text(record.outcome);
         if (record.mismatchAt >= 0)
-            outcome = ProductionTexts::MismatchAt.arg(
+            outcome = ProductionTexts::MismatchAt().arg(
                 outcome, QString::number(record.mismatchAt, 16).toUpper().rightJustified(4, '0'));
         const QString when = record.ended.isEmpty() ? record.started : record.ended;
         const QDateTime time = QDateTime::fromString(when, Qt::ISODateWithMs);

@@ -42,7 +42,7 @@ Dialogs::Answer QtDialogs::message(const QString &text, const QString &title, Ic
     if (buttons == Buttons::SaveDiscardCancel)
         return askToSave(text, title, icon);
     QMessageBox box(
-        qtIcon(icon), title.isEmpty() ? Texts::AppTitle : title, displayText(text),
+        qtIcon(icon), title.isEmpty() ? Texts::AppTitle() : title, displayText(text),
         buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
         dialogParent());
     const int answer = box.exec();
@@ -52,12 +52,12 @@ Dialogs::Answer QtDialogs::message(const QString &text, const QString &title, Ic
 }
 
 Dialogs::Answer QtDialogs::askToSave(const QString &text, const QString &title, Icon icon) {
-    QMessageBox box(qtIcon(icon), title.isEmpty() ? Texts::AppTitle : title, displayText(text),
+    QMessageBox box(qtIcon(icon), title.isEmpty() ? Texts::AppTitle() : title, displayText(text),
                     QMessageBox::NoButton, dialogParent());
-    QPushButton *save = box.addButton(Texts::SaveButton, QMessageBox::AcceptRole);
-    QPushButton *discard = box.addButton(Texts::DiscardButton, QMessageBox::DestructiveRole);
+    QPushButton *save = box.addButton(Texts::SaveButton(), QMessageBox::AcceptRole);
+    QPushButton *discard = box.addButton(Texts::DiscardButton(), QMessageBox::DestructiveRole);
     // Esc and the close box cancel too.
-    box.setEscapeButton(box.addButton(Texts::CancelButton, QMessageBox::RejectRole));
+    box.setEscapeButton(box.addButton(Texts::CancelButton(), QMessageBox::RejectRole));
     box.setDefaultButton(save);
     box.exec();
     if (box.clickedButton() == save)
@@ -136,7 +136,7 @@ QtDialogs::FileChoice QtDialogs::chooseSave(const QString &title, const QString 
         // Qt has no create prompt of its own: ask as the Windows dialog does,
         // and on No let the user choose again.
         const QMessageBox::StandardButton answer = QMessageBox::question(
-            dialogParent(), title, name + QLatin1Char('\n') + Texts::CreatePrompt,
+            dialogParent(), title, name + QLatin1Char('\n') + Texts::CreatePrompt(),
             QMessageBox::Yes | QMessageBox::No);
         if (answer == QMessageBox::Yes)
             return choice;

@@ -38,7 +38,7 @@ void RecentFilesMenu::open(int index) {
         paths_.removeAt(index);
         show();
         emit changed(paths_);
-        dialogs_.warning(Texts::RecentMissingBegin + path + Texts::RecentMissingEnd);
+        dialogs_.warning(Texts::RecentMissing().arg(path));
         return;
     }
     files_.open(path);

@@ -20,7 +20,7 @@ StopCommand::StopCommand(ChipBuffer &buffer, ChipOperations &operations, Dialogs
     connect(button, &QAbstractButton::clicked, this, &StopCommand::stop);
     connect(escape, &QAction::triggered, this, &StopCommand::stop);
     connect(&operations_, &ChipOperations::stopped, this, [this](const QString &report) {
-        dialogs_.message(report, Texts::NoticeTitle, Dialogs::Icon::Information,
+        dialogs_.message(report, Texts::NoticeTitle(), Dialogs::Icon::Information,
                          Dialogs::Buttons::Ok);
     });
     running(buffer.locked());

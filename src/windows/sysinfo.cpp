@@ -25,7 +25,7 @@ void SysInfoLauncher::StartSysInfo() {
     if (path && start_(*path))
         return;
     // An empty title: the dialogs show the application's title.
-    dialogs_.message(InfoTexts::SysInfoUnavailable, QString(), Dialogs::Icon::None,
+    dialogs_.message(InfoTexts::SysInfoUnavailable(), QString(), Dialogs::Icon::None,
                      Dialogs::Buttons::Ok);
 }
 

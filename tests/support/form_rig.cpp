@@ -103,11 +103,11 @@ void FormRig::chooseModel(int k) const {
 }
 
 bool FormRig::isOnline() const {
-    return find<QLineEdit>("Text1")->text() == Texts::Online;
+    return find<QLineEdit>("Text1")->text() == Texts::Online();
 }
 
 bool FormRig::isOffline() const {
-    return find<QLineEdit>("Text1")->text() == Texts::Offline;
+    return find<QLineEdit>("Text1")->text() == Texts::Offline();
 }
 
 bool FormRig::operationsEnabled() const {
