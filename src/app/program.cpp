@@ -2,32 +2,37 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
-#include <QTranslator>
 
 #include "app/command_line.h"
 #include "files/bin_file.h"
 #include "link/port_numbering.h"
+#include "messages/language.h"
 #include "link/qt_serial_port.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
 #include "windows/pictures.h"
 #include "windows/qt_dialogs.h"
+#include "windows/window_memory.h"
 
-Program::Program(const QStringList &arguments, const QString &lockPath)
-    : translator_(std::make_unique<QTranslator>()),
-      dialogs_(std::make_unique<QtDialogs>()),
-      instance_(lockPath) {
+Language::Choice Program::language(QStringList &arguments) {
+    const QString forced = Language::takeLangOption(arguments);
+    if (!forced.isEmpty())
+        return Language::fromPreferences({forced});
+    if (const auto chosen = WindowMemory(WindowMemory::userSettings()).language())
+        return *chosen;
+    return Language::fromPreferences(QLocale::system().uiLanguages());
+}
+
+Program::Program(const QStringList &commandLine, const QString &lockPath)
+    : dialogs_(std::make_unique<QtDialogs>()), instance_(lockPath) {
+    QStringList arguments = commandLine;
+    translations_ = std::make_unique<Language::Translations>(language(arguments));
     BinFile::ignoreFileSizeSignal();
     QApplication::setApplicationName(QStringLiteral("eeprom-programmer"));
     // The desktop entry's name: the desktop matches the window to its entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.zeltron.EepromProgrammer"));
-    // Qt's own buttons and file dialogs speak Chinese too.
-    if (translator_->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
-                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator_.get());
     QApplication::setWindowIcon(Pictures::programIcon());
 
     const QStringList ports = explicitPorts(arguments);
@@ -54,7 +59,6 @@ Program::Program(const QStringList &arguments, const QString &lockPath)
 Program::~Program() {
     form2_.reset();
     form1_.reset();
-    QApplication::removeTranslator(translator_.get());
 }
 
 bool Program::mayStart() {

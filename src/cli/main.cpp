@@ -3,11 +3,17 @@
 
 #include "cli/command_line_tool.h"
 #include "files/bin_file.h"
+#include "messages/language.h"
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("eeprom-cli"));
     // A file-size limit fails a save instead of killing the tool.
     BinFile::ignoreFileSizeSignal();
-    return CommandLineTool(QCoreApplication::arguments()).run();
+    // --lang zh|en, else the environment's languages as gettext reads them.
+    QStringList arguments = QCoreApplication::arguments();
+    const QString forced = Language::takeLangOption(arguments);
+    const Language::Translations translations(Language::fromPreferences(
+        forced.isEmpty() ? Language::environmentLanguages() : QStringList{forced}));
+    return CommandLineTool(arguments).run();
 }

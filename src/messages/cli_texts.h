@@ -33,6 +33,8 @@ inline QString Usage() {
     "  -q, --quiet                只报告错误\n"
     "  -h, --help                 显示此帮助并退出\n"
     "  -v, --version              显示版本信息并退出\n"
+    "  --lang 语言                界面语言：zh（简体中文）或 en（English）；默认按\n"
+    "                             LANGUAGE、LC_ALL、LC_MESSAGES、LANG 环境变量\n"
     "\n"
     "序列号（write 与 produce）：每片芯片写入映像和它自己的序列号\n"
     "  --serial-at 地址           序列号在映像中的地址（十进制或 0x 开头的十六进制）；\n"
@@ -141,7 +143,7 @@ inline QString FileUnused() {
     return QCoreApplication::translate("CliTexts", "%1，没有写入任何数据，芯片没有改动！！");
 }
 inline QString Progress() {
-    return QCoreApplication::translate("CliTexts", "\r%1  %2/%3 块  剩余 %4 ");
+    return QLatin1Char('\r') + QCoreApplication::translate("CliTexts", "%1  %2/%3 块  剩余 %4 ");
 }
 
 // Serial numbers and the journal.
@@ -184,7 +186,7 @@ inline QString SiteLine() {
     return QCoreApplication::translate("CliTexts", "第 %1 轮  站 %2  %3  序列号 %4  %5  %6 秒");
 }
 inline QString RoundProgress() {
-    return QCoreApplication::translate("CliTexts", "\r第 %1 轮%2 ");
+    return QLatin1Char('\r') + QCoreApplication::translate("CliTexts", "第 %1 轮%2 ");
 }
 inline QString SitePercent() {
     return QCoreApplication::translate("CliTexts", "  站 %1 %2%");

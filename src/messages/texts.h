@@ -94,9 +94,6 @@ inline QString ModelStatus() {
 inline QString EditingStatus() {
     return QCoreApplication::translate("Texts", "正在编辑：%1    文件大小为： %2字节");
 }
-inline QString Bytes() {
-    return QCoreApplication::translate("Texts", "字节");
-}
 // After a read: "缓冲区数据读自芯片24C512，芯片容量为65536字节。 ".
 //: %1 is the chip model, %2 its capacity in bytes.
 inline QString ReadStatus() {
@@ -110,15 +107,20 @@ inline QString EditedEnd() {
     return QCoreApplication::translate("Texts", "缓冲区数据已修改。 ");
 }
 
-// The advice shown whenever the box does not answer, joined by CR LF.
+// Lines of a box's text are joined by CR LF; translations keep plain line ends.
+inline QString crlf(QString text) {
+    return text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+// The advice shown whenever the box does not answer.
 inline QString FailureHint() {
-    return QCoreApplication::translate(
+    return crlf(QCoreApplication::translate(
         "Texts",
-        "操作未成功，可能有以下原因：\r\n"
-        "1.编程器USB编程电缆没有连接，\r\n"
-        "2.若编程器已连接送电，重新插拔一次USB编程电缆，再测试！！\r\n"
+        "操作未成功，可能有以下原因：\n"
+        "1.编程器USB编程电缆没有连接，\n"
+        "2.若编程器已连接送电，重新插拔一次USB编程电缆，再测试！！\n"
         "3.芯片型号选择错误，注意（24C02－24C16）和（24C32－24C64）的芯片不能互换！！,93C46-"
-        "93C86之间也不要互相代换！！");
+        "93C86之间也不要互相代换！！"));
 }
 
 // Link supervision.
@@ -321,7 +323,8 @@ inline QString FindTitle() {
     return QCoreApplication::translate("Texts", "查找数据");
 }
 inline QString FindPrompt() {
-    return QCoreApplication::translate("Texts", "请输入要查找的十六进制数据，如 0A 1B 2C；\r\n查找文本请加引号，如 \"ABC\"：");
+    return crlf(QCoreApplication::translate(
+        "Texts", "请输入要查找的十六进制数据，如 0A 1B 2C；\n查找文本请加引号，如 \"ABC\"："));
 }
 inline QString FindInvalid() {
     return QCoreApplication::translate("Texts", "您输入的查找内容无效！十六进制数据每个字节为两位，如 0A 1B 2C，查找文本请加引号，如 \"ABC\" ");
@@ -416,6 +419,11 @@ inline QString RecentMissing() {
 }
 inline QString CreatePrompt() {
     return QCoreApplication::translate("Texts", "该文件不存在。\n要创建该文件吗？");
+}
+
+// 系统设置 → 语言 / Language.
+inline QString LanguageNextStart() {
+    return QCoreApplication::translate("Texts", "语言设置将在下次启动本程序时生效。");
 }
 
 // Exit.

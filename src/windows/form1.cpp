@@ -157,7 +157,7 @@ void Form1::lockBufferCommands() {
     auto *commands = new QActionGroup(this);
     commands->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
     for (const char *name : {"fnew", "fopen", "fsave", "fcompare", "fundo", "fredo", "fpaste",
-                             "ffill", "fgoto", "ffind", "ffindnext", "production"})
+                             "ffill", "fgoto", "ffind", "ffindnext", "production", "flangzh", "flangen"})
         commands->addAction(findChild<QAction *>(QLatin1String(name)));
     for (QAction *model : modelActions_)
         commands->addAction(model);

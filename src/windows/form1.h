@@ -11,6 +11,7 @@
 #include "operations/session.h"
 #include "windows/window_memory.h"
 
+class LanguageMenu;
 class BoxLoan;
 class BufferHistory;
 class ByteEditor;
@@ -174,5 +175,6 @@ private:
     RecentFilesMenu *recent_ = nullptr;
     MarkSteps *differenceSteps_ = nullptr;
     WindowMemory memory_;
+    LanguageMenu *languageMenu_ = nullptr;
     bool allFf_ = true;
 };

@@ -33,6 +33,7 @@
 #include "messages/production_window_texts.h"
 #include "messages/texts.h"
 #include "windows/form1.h"
+#include "windows/language_menu.h"
 #include "windows/tool_icons.h"
 
 namespace {
@@ -142,6 +143,9 @@ void Form1::buildMenus() {
     QMenu *settings = addMenu(bar, "fsetting", tr("系统设置(&S)"));
     addItem(settings, "ffont", tr("字体设置"), QKeySequence(Qt::CTRL | Qt::Key_Z));
     addSeparator(settings, "p567");
+    // Beside the specified items: the language of the next start.
+    languageMenu_ = new LanguageMenu(settings, Language::current(), dialogs_,
+                                     [this](Language::Choice choice) { memory_.setLanguage(choice); });
 
     icoprate = addMenu(bar, "icoprate", tr("芯片操作(&O)"));
     QMenu *cselect = addMenu(icoprate, "cselect", tr("芯片选择(&X)"));

@@ -15,6 +15,7 @@
 #include "operations/chip_operations.h"
 #include "windows/file_drop.h"
 #include "windows/form1.h"
+#include "windows/language_menu.h"
 #include "windows/recent_files_menu.h"
 #include "windows/stop_command.h"
 
@@ -44,6 +45,8 @@ void Form1::addBenchTools() {
 
 void Form1::useSettings(std::unique_ptr<QSettings> settings) {
     memory_ = WindowMemory(std::move(settings));
+    if (const auto language = memory_.language())
+        languageMenu_->action(*language)->setChecked(true);
     recent_->setPaths(memory_.recentFiles());
     files().places().setFolder(memory_.folder());
 }

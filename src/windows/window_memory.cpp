@@ -11,6 +11,7 @@ const char ModelKey[] = "model";
 const char FolderKey[] = "folder";
 const char PositionKey[] = "window/position";
 const char RecentKey[] = "recentFiles";
+const char LanguageKey[] = "language";
 }  // namespace
 
 WindowMemory::WindowMemory(std::unique_ptr<QSettings> settings) : settings_(std::move(settings)) {}
@@ -77,4 +78,18 @@ QStringList WindowMemory::recentFiles() const {
 
 void WindowMemory::setRecentFiles(const QStringList &paths) {
     setValue(RecentKey, paths);
+}
+
+std::optional<Language::Choice> WindowMemory::language() const {
+    const QString name = value(LanguageKey).toString();
+    for (const auto choice : {Language::Choice::Chinese, Language::Choice::English})
+        if (name == Language::code(choice))
+            return choice;
+    return std::nullopt;
+}
+
+void WindowMemory::setLanguage(Language::Choice choice) {
+    setValue(LanguageKey, Language::code(choice));
+    if (settings_)
+        settings_->sync();
 }

@@ -1,0 +1,40 @@
+# Runs lupdate over the sources on copies of the .ts files, as the build's
+# update_translations target does, and fails when a copy comes out different
+# (a text added, changed or gone without the files following) or when the
+# English translation has an unfinished entry.
+#   cmake -DLUPDATE=... -DSOURCE_DIR=... -DTRANSLATION_DIR=... -DWORK_DIR=... -P check_translations.cmake
+file(REMOVE_RECURSE ${WORK_DIR})
+file(MAKE_DIRECTORY ${WORK_DIR})
+file(GLOB committed ${TRANSLATION_DIR}/*.ts)
+set(copies)
+foreach(ts IN LISTS committed)
+    get_filename_component(name ${ts} NAME)
+    file(COPY ${ts} DESTINATION ${WORK_DIR})
+    list(APPEND copies ${WORK_DIR}/${name})
+endforeach()
+execute_process(COMMAND ${LUPDATE} -locations none -no-obsolete -source-language zh_CN
+                        ${SOURCE_DIR} -ts ${copies}
+                RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "lupdate failed:\n${output}")
+endif()
+set(faults "")
+foreach(ts IN LISTS committed)
+    get_filename_component(name ${ts} NAME)
+    file(READ ${ts} before)
+    file(READ ${WORK_DIR}/${name} after)
+    if(NOT before STREQUAL after)
+        string(APPEND faults "${name} is not current: run `cmake --build build --target update_translations`\n")
+    endif()
+    if(name MATCHES "_[a-z][a-z]\\.ts$")
+        string(REGEX MATCHALL "type=\"(unfinished|vanished|obsolete)\"" open "${after}")
+        list(LENGTH open count)
+        if(count GREATER 0)
+            string(APPEND faults "${name} has ${count} unfinished or obsolete entries\n")
+        endif()
+    endif()
+endforeach()
+if(faults)
+    message(FATAL_ERROR "${faults}")
+endif()
+message(STATUS "translations current and complete: ${committed}")
