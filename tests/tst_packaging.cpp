@@ -117,12 +117,13 @@ void TestPackaging::validators_data() {
     QTest::newRow("AppStream metainfo")
         << "appstreamcli" << QStringList{"validate", "--no-net", data + APP_ID ".metainfo.xml"};
     // The same check as lintian's: troff warnings in a UTF-8 terminal.
-    const QStringList pages = QDir(data + "man").entryList({"*.1"}, QDir::Files);
-    QVERIFY(pages.size() >= 2);
-    for (const QString &page : pages) {
-        QTest::newRow(qPrintable(page))
-            << "man"
-            << QStringList{"--warnings", "-E", "UTF-8", "-l", "-Tutf8", "-Z", data + "man/" + page};
+    for (const QString &folder : {QStringLiteral("man/"), QStringLiteral("man/en/")}) {
+        const QStringList pages = QDir(data + folder).entryList({"*.1"}, QDir::Files);
+        QVERIFY(pages.size() >= 3);
+        for (const QString &page : pages)
+            QTest::newRow(qPrintable(folder + page))
+                << "man"
+                << QStringList{"--warnings", "-E", "UTF-8", "-l", "-Tutf8", "-Z", data + folder + page};
     }
 }
 
@@ -207,7 +208,9 @@ void TestPackaging::debianPackage() {
                          "usr/share/doc/eeprom-programmer/copyright",
                          "usr/share/doc/eeprom-programmer/changelog.gz"};
     for (const QString &program : QStringLiteral(PACKAGED_PROGRAMS).split(QLatin1Char(',')))
-        files << "usr/bin/" + program << "usr/share/man/man1/" + program + ".1.gz";
+        files << "usr/bin/" + program << "usr/share/man/man1/" + program + ".1.gz"
+              << "usr/share/man/zh_CN/man1/" + program + ".1.gz";
+    files << "usr/share/eeprom-programmer/translations/eeprom_en.qm";
     for (const QString &file : std::as_const(files))
         QVERIFY2(QFileInfo::exists(root + '/' + file), qPrintable(file));
 

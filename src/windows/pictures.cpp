@@ -1,6 +1,7 @@
 #include "windows/pictures.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
@@ -29,6 +30,16 @@ QFont pixelFont(int pixels, bool bold) {
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
+}
+
+// A title on one line: smaller type when a translation is longer than the room.
+void drawTitle(QPainter &painter, const QRectF &rect, int pixels) {
+    const QString title = InfoTexts::ProgramName();
+    QFont font = pixelFont(pixels, true);
+    while (font.pixelSize() > 12 && QFontMetricsF(font).horizontalAdvance(title) > rect.width())
+        font.setPixelSize(font.pixelSize() - 1);
+    painter.setFont(font);
+    painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter, title);
 }
 
 // Fills rect with the program's blue-to-teal title band.
@@ -157,9 +168,7 @@ QImage companyBanner() {
     drawTraces(painter, QRectF(380, 0, 185, 59), QColor(255, 255, 255, 40), 3);
     painter.drawImage(QPointF(10, 7), programIconImage(45));
     painter.setPen(Qt::white);
-    painter.setFont(pixelFont(26, true));
-    painter.drawText(QRectF(66, 0, 440, 59), Qt::AlignLeft | Qt::AlignVCenter,
-                     InfoTexts::ProgramName());
+    drawTitle(painter, QRectF(66, 0, 440, 59), 26);
     painter.end();
     return image.convertToFormat(QImage::Format_RGB888);
 }
@@ -177,9 +186,7 @@ QImage startupBackground() {
     drawTraces(painter, QRectF(330, 0, 167, 112), QColor(255, 255, 255, 36), 4);
     painter.drawImage(QPointF(24, 24), programIconImage(64));
     painter.setPen(Qt::white);
-    painter.setFont(pixelFont(30, true));
-    painter.drawText(QRectF(104, 0, 380, 112), Qt::AlignLeft | Qt::AlignVCenter,
-                     InfoTexts::ProgramName());
+    drawTitle(painter, QRectF(104, 0, 380, 112), 30);
 
     // The hint, marked by a small "i" in a circle.
     const QRectF mark(28, 138, 24, 24);
