@@ -21,9 +21,6 @@
 #include "messages/texts.h"
 #include "support/cli_process.h"
 #include "support/form_rig.h"
-#include "windows/about_window.h"
-#include "windows/company_window.h"
-#include "windows/help_window.h"
 
 namespace {
 
@@ -187,15 +184,21 @@ private slots:
         }
     }
 
-    void infoWindowsInEnglish() {
-        HelpWindow help;
-        CompanyWindow company;
-        for (QWidget *window : {static_cast<QWidget *>(&help), static_cast<QWidget *>(&company)}) {
-            window->show();
+    void aboutHelpAndCompanyWindowsInEnglish() {
+        FormRig rig;
+        rig->show();
+        for (const char *item : {"fabout", "myhelp", "aboutltd"})
+            rig.trigger(item);
+        int windows = 0;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (!window->isVisible() || window == rig.form.get())
+                continue;
+            ++windows;
             window->layout()->activate();
             verifyEnglish(shownTexts(window), qPrintable(window->objectName()));
             verifyCaptionsFit(window);
         }
+        QCOMPARE(windows, 3);
     }
 
     void productionWindowInEnglish() {
@@ -208,6 +211,7 @@ private slots:
                 production = window;
         QVERIFY(production);
         verifyEnglish(shownTexts(production), "production window");
+        verifyCaptionsFit(production);
         production->close();
     }
 

@@ -29,6 +29,9 @@ QLabel *makeParagraph(const QString &name, const QString &text, int width, QWidg
     QLabel *label = makeLabel(name, text, parent);
     label->setWordWrap(true);
     label->setFixedWidth(width);
+    // A fixed-size window asks for the size hint, which does not follow the
+    // wrapping of a longer (translated) text.
+    label->setMinimumHeight(label->heightForWidth(width));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
