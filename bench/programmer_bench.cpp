@@ -183,7 +183,8 @@ int main(int argc, char *argv[]) {
         QTemporaryDir output;
         std::vector<double> programUs, referenceUs, cliUs;
         for (int run = 0; run < runs; ++run) {
-            programUs.push_back(program.timed("Command6", Texts::ReadSucceeded()) * 1e6 / exchanges);
+            programUs.push_back(program.timed("Command6", Texts::ReadSucceeded()) * 1e6 /
+                                exchanges);
             program.form->link().closePort();
             referenceUs.push_back(referenceExchanges(emulator.devicePath(), exchanges) * 1e6 /
                                   exchanges);

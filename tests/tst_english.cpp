@@ -25,7 +25,8 @@
 namespace {
 
 // Chinese characters and the full-width punctuation that goes with them.
-const QRegularExpression Chinese(QStringLiteral("[\\x{3000}-\\x{303F}\\x{4E00}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"));
+const QRegularExpression Chinese(
+    QStringLiteral("[\\x{3000}-\\x{303F}\\x{4E00}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"));
 
 // The language menu names each language in its own script on purpose.
 bool bilingualByDesign(const QString &text) {
@@ -88,8 +89,9 @@ void verifyCaptionsFit(const QWidget *window) {
         if (text.isEmpty() || text.contains(QLatin1Char('<')))
             continue;
         for (const QString &line : text.split(QLatin1Char('\n')))
-            QVERIFY2(widget->fontMetrics().horizontalAdvance(line) <= widget->contentsRect().width(),
-                     qPrintable(QStringLiteral("%1 (%2)").arg(line, widget->objectName())));
+            QVERIFY2(
+                widget->fontMetrics().horizontalAdvance(line) <= widget->contentsRect().width(),
+                qPrintable(QStringLiteral("%1 (%2)").arg(line, widget->objectName())));
     }
 }
 
@@ -169,7 +171,8 @@ private slots:
         rig.trigger("cread");
         QTRY_COMPARE_WITH_TIMEOUT(rig.dialogs.messageTexts(),
                                   QStringList{QStringLiteral("Chip read successfully!")}, 5000);
-        QCOMPARE(rig->statusText(), QStringLiteral("Buffer read from chip 24C02, capacity 256 bytes. "));
+        QCOMPARE(rig->statusText(),
+                 QStringLiteral("Buffer read from chip 24C02, capacity 256 bytes. "));
 
         // The box keeps quiet at block 3: the failure box says why, in English.
         rig.dialogs.clear();
@@ -207,7 +210,8 @@ private slots:
         rig.trigger("production");
         QWidget *production = nullptr;
         for (QWidget *window : QApplication::topLevelWidgets())
-            if (window->isVisible() && window != rig.form.get() && window->inherits("ProductionWindow"))
+            if (window->isVisible() && window != rig.form.get() &&
+                window->inherits("ProductionWindow"))
                 production = window;
         QVERIFY(production);
         verifyEnglish(shownTexts(production), "production window");
@@ -231,9 +235,12 @@ private slots:
         QMap<QString, QString> environment = EnglishUser;
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
         const CliProcess::Run saved = runIn(PROGRAMMER_PATH, {"--help"}, environment);
-        QVERIFY2(saved.out.startsWith(QStringLiteral("用法：eeprom-programmer")), qPrintable(saved.out));
-        const CliProcess::Run forced = runIn(PROGRAMMER_PATH, {"--lang", "en", "--help"}, environment);
-        QVERIFY2(forced.out.startsWith(QStringLiteral("Usage: eeprom-programmer")), qPrintable(forced.out));
+        QVERIFY2(saved.out.startsWith(QStringLiteral("用法：eeprom-programmer")),
+                 qPrintable(saved.out));
+        const CliProcess::Run forced =
+            runIn(PROGRAMMER_PATH, {"--lang", "en", "--help"}, environment);
+        QVERIFY2(forced.out.startsWith(QStringLiteral("Usage: eeprom-programmer")),
+                 qPrintable(forced.out));
         verifyEnglish({forced.out}, "eeprom-programmer --lang en --help");
     }
 

@@ -68,7 +68,8 @@ void TestPackaging::informationOptions_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("expectedFirstLine");
 
-    const QString usage = QStringLiteral("用法：eeprom-programmer [--port 路径]... [--job 作业文件] [文件]");
+    const QString usage =
+        QStringLiteral("用法：eeprom-programmer [--port 路径]... [--job 作业文件] [文件]");
     QTest::newRow("--help") << QStringList{"--help"} << usage;
     QTest::newRow("-h after an unknown option") << QStringList{"--geometry=1x1", "-h"} << usage;
     QTest::newRow("--version") << QStringList{"--version"} << VersionLine;
@@ -122,8 +123,8 @@ void TestPackaging::validators_data() {
         QVERIFY(pages.size() >= 3);
         for (const QString &page : pages)
             QTest::newRow(qPrintable(folder + page))
-                << "man"
-                << QStringList{"--warnings", "-E", "UTF-8", "-l", "-Tutf8", "-Z", data + folder + page};
+                << "man" << QStringList{"--warnings",        "-E", "UTF-8", "-l", "-Tutf8", "-Z",
+                                        data + folder + page};
     }
 }
 

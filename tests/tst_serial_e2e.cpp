@@ -53,7 +53,9 @@ public:
         form->show();
     }
 
-    bool isOnline() const { return form->findChild<QLineEdit *>("Text1")->text() == Texts::Online(); }
+    bool isOnline() const {
+        return form->findChild<QLineEdit *>("Text1")->text() == Texts::Online();
+    }
     void read() const { form->findChild<QAbstractButton *>("Command6")->click(); }
 
     QTemporaryDir noDevices;

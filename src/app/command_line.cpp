@@ -20,21 +20,21 @@ void parse(QCommandLineParser &parser, const QStringList &arguments) {
     parser.parse(arguments);
 }
 
-const char *const HelpText = QT_TRANSLATE_NOOP(
-    "CommandLine",
-    "用法：eeprom-programmer [--port 路径]... [--job 作业文件] [文件]\n"
-    "存储器编程器软件：通过 USB 编程器读取、写入、校验和擦除\n"
-    "24 系列（I2C）与 93 系列（Microwire）串行 EEPROM。\n"
-    "\n"
-    "选项：\n"
-    "  --port 路径      先尝试此串口设备，再尝试常见的设备；可多次给出\n"
-    "  --job 作业文件   联机后直接进入生产模式，使用此作业\n"
-    "  -h, --help       显示此帮助并退出\n"
-    "  -v, --version    显示版本信息并退出\n"
-    "  --lang 语言      界面语言：zh（简体中文）或 en（English）\n"
-    "  文件             启动后打开此数据文件（.BIN、Intel HEX 或 S-record）\n"
-    "\n"
-    "不带选项时打开启动窗口。详见 eeprom-programmer(1)。\n");
+const char *const HelpText =
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "用法：eeprom-programmer [--port 路径]... [--job 作业文件] [文件]\n"
+                      "存储器编程器软件：通过 USB 编程器读取、写入、校验和擦除\n"
+                      "24 系列（I2C）与 93 系列（Microwire）串行 EEPROM。\n"
+                      "\n"
+                      "选项：\n"
+                      "  --port 路径      先尝试此串口设备，再尝试常见的设备；可多次给出\n"
+                      "  --job 作业文件   联机后直接进入生产模式，使用此作业\n"
+                      "  -h, --help       显示此帮助并退出\n"
+                      "  -v, --version    显示版本信息并退出\n"
+                      "  --lang 语言      界面语言：zh（简体中文）或 en（English）\n"
+                      "  文件             启动后打开此数据文件（.BIN、Intel HEX 或 S-record）\n"
+                      "\n"
+                      "不带选项时打开启动窗口。详见 eeprom-programmer(1)。\n");
 
 const char *const VersionText = QT_TRANSLATE_NOOP(
     "CommandLine",

@@ -38,8 +38,9 @@ int CommandLineTool::run() {
 
 int CommandLineTool::listModels(Console &console) {
     for (int k = 0; k < ChipCatalogue::ModelCount; ++k)
-        console.result(
-            CliTexts::ModelLine().arg(ChipCatalogue::name(k)).arg(ChipCatalogue::model(k).capacity));
+        console.result(CliTexts::ModelLine()
+                           .arg(ChipCatalogue::name(k))
+                           .arg(ChipCatalogue::model(k).capacity));
     return Success;
 }
 
@@ -61,8 +62,8 @@ int CommandLineTool::loadImage(Console &console, const Request &request, QByteAr
         return -1;
     }
     if (loaded.status == ImageFormats::LoadStatus::BeyondCapacity && loaded.line == 0)
-        console.error(
-            CliTexts::TooLarge().arg(request.file, ChipCatalogue::name(request.model), QString::number(capacity)));
+        console.error(CliTexts::TooLarge().arg(request.file, ChipCatalogue::name(request.model),
+                                               QString::number(capacity)));
     else
         console.error(ImageFormats::failureText(request.file, loaded.status, loaded.line,
                                                 CliTexts::FileUnused()));
@@ -130,7 +131,8 @@ int CommandLineTool::onChip(Console &console, const Request &request) {
         return NoBox;
     }
     if (request.command == QLatin1String("detect")) {
-        console.result(CliTexts::Found().arg(session.search().PortNumber)
+        console.result(CliTexts::Found()
+                           .arg(session.search().PortNumber)
                            .arg(numbering.device(session.search().PortNumber)));
         return Success;
     }
@@ -227,10 +229,11 @@ int CommandLineTool::finish(Console &console, Session &session, const Request &r
         case Outcome::Refused:
             // The box's own messages are out; say how far it got and what
             // that left on the chip and on the disk.
-            console.error((outcome == Outcome::NoAnswer ? CliTexts::BoxLost() : CliTexts::BoxRefused())
-                              .arg(done)
-                              .arg(blocks)
-                              .arg(done * 8));
+            console.error(
+                (outcome == Outcome::NoAnswer ? CliTexts::BoxLost() : CliTexts::BoxRefused())
+                    .arg(done)
+                    .arg(blocks)
+                    .arg(done * 8));
             if (ended == QLatin1String("read"))
                 console.error(CliTexts::InterruptedRead());
             else if (ended == QLatin1String("write") || ended == QLatin1String("erase"))

@@ -206,7 +206,8 @@ void ProduceCommand::count(const ChipResult &result) {
 }
 
 QString ProduceCommand::line(int round, const Site &site, const ChipResult &result) const {
-    return CliTexts::SiteLine().arg(round)
+    return CliTexts::SiteLine()
+        .arg(round)
         .arg(site.number())
         .arg(site.device(),
              result.serial < 0 ? QStringLiteral("-") : QString::number(result.serial),

@@ -45,7 +45,8 @@ void ProgressMeter::show(bool force) {
     const qint64 blocks = qint64(buffer_.BlockCount()) + 1;
     const qint64 elapsed = sinceStart_.isValid() ? sinceStart_.elapsed() : 0;
     const qint64 left = done > 0 ? elapsed * (blocks - done) / done : 0;
-    console_.progress(CliTexts::Progress().arg(progress_.caption().trimmed(), -7)
+    console_.progress(CliTexts::Progress()
+                          .arg(progress_.caption().trimmed(), -7)
                           .arg(done)
                           .arg(blocks)
                           .arg(duration(left)));

@@ -26,8 +26,8 @@ void FileCommands::open(const QString &given) {
     Dialogs::FileChoice choice{given, QString()};
     if (given.isEmpty()) {
         dialogs_.startAt(places_.folder());
-        choice =
-            dialogs_.openFileAs(Texts::OpenTitle(), Texts::FileFilter(), FormatTexts::ImageEntries());
+        choice = dialogs_.openFileAs(Texts::OpenTitle(), Texts::FileFilter(),
+                                     FormatTexts::ImageEntries());
     }
     const QString &path = choice.path;
     if (path.isEmpty() || buffer_.locked())
@@ -47,8 +47,9 @@ void FileCommands::open(const QString &given) {
     buffer_.replace(loaded.buffer);
     places_.used(path);
     const QString name = format == ImageFormats::Format::IntelHex ? FormatTexts::IntelHexName()
-                                                                   : FormatTexts::SRecordName();
-    emit statusChanged(FormatTexts::FormatStatus().arg(path, name, QString::number(loaded.dataBytes)));
+                                                                  : FormatTexts::SRecordName();
+    emit statusChanged(
+        FormatTexts::FormatStatus().arg(path, name, QString::number(loaded.dataBytes)));
 }
 
 void FileCommands::openBin(const QString &path) {

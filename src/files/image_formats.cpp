@@ -255,8 +255,9 @@ LoadResult load(const QString &path, qint32 capacity, Format format, Beyond beyo
 
 QString failureText(const QString &path, LoadStatus status, int line, const QString &ending) {
     const auto at = [&](const QString &fault) {
-        return ending.arg(line > 0 ? FormatTexts::FaultAtLine().arg(path, QString::number(line), fault)
-                                   : FormatTexts::Fault().arg(path, fault));
+        return ending.arg(line > 0
+                              ? FormatTexts::FaultAtLine().arg(path, QString::number(line), fault)
+                              : FormatTexts::Fault().arg(path, fault));
     };
     switch (status) {
         case LoadStatus::Loaded:

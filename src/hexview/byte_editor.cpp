@@ -1,10 +1,10 @@
 #include "hexview/byte_editor.h"
 
 #include "chips/chip_buffer.h"
-#include "messages/dialogs.h"
-#include "messages/texts.h"
 #include "hexview/buffer_history.h"
 #include "hexview/hex_view.h"
+#include "messages/dialogs.h"
+#include "messages/texts.h"
 
 ByteEditor::ByteEditor(ChipBuffer &buffer, HexView &view, Dialogs &dialogs, BufferHistory &history)
     : buffer_(buffer), view_(view), dialogs_(dialogs), history_(history) {}

@@ -281,9 +281,9 @@ QString ChipStrip::toolTipAt(int y) {
     const int run = runAt(y);
     const qint32 end = qMax(runStart(run) + 1, runStart(run + 1));
     QString tip = QStringLiteral("<b>%1</b><br>%2<table>")
-                      .arg(Texts::StripTitle(), Texts::StripRun().arg(address(runStart(run)),
-                                                                      address(end - 1),
-                                                                      legendOf(kindOf(run))));
+                      .arg(Texts::StripTitle(),
+                           Texts::StripRun().arg(address(runStart(run)), address(end - 1),
+                                                 legendOf(kindOf(run))));
     for (int kind = 0; kind < Marked + colours_.size(); ++kind)
         tip += QStringLiteral("<tr><td bgcolor=\"%1\" width=\"16\">&nbsp;</td><td>%2</td></tr>")
                    .arg(colourOf(kind).name(), legendOf(kind).toHtmlEscaped());

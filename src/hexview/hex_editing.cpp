@@ -196,8 +196,8 @@ void HexEditing::paste() {
 void HexEditing::fill() {
     if (cursor_->position() < 0 || buffer_.locked())
         return;
-    const std::optional<quint8> value = dialogs_.ask(Texts::FillTitle(), Texts::FillPrompt(),
-                                                     Texts::EditInvalid(), &ByteEditor::parseHexByte);
+    const std::optional<quint8> value = dialogs_.ask(
+        Texts::FillTitle(), Texts::FillPrompt(), Texts::EditInvalid(), &ByteEditor::parseHexByte);
     if (!value)
         return;
     if (history_.fill(cursor_->selectionStart(), cursor_->selectionLength(), *value))
@@ -209,8 +209,8 @@ void HexEditing::selectAll() {
 }
 
 void HexEditing::goTo() {
-    const std::optional<qint64> target =
-        dialogs_.ask(Texts::GoToTitle(), Texts::GoToPrompt(), Texts::GoToInvalid(), &HexText::toAddress);
+    const std::optional<qint64> target = dialogs_.ask(Texts::GoToTitle(), Texts::GoToPrompt(),
+                                                      Texts::GoToInvalid(), &HexText::toAddress);
     if (!target)
         return;
     if (*target >= buffer_.size()) {
@@ -222,11 +222,12 @@ void HexEditing::goTo() {
 
 void HexEditing::find() {
     QString typed;
-    const std::optional<HexText::Pattern> pattern = dialogs_.ask(
-        Texts::FindTitle(), Texts::FindPrompt(), Texts::FindInvalid(), [&typed](const QString &text) {
-            typed = text.trimmed();
-            return HexText::toPattern(text);
-        });
+    const std::optional<HexText::Pattern> pattern =
+        dialogs_.ask(Texts::FindTitle(), Texts::FindPrompt(), Texts::FindInvalid(),
+                     [&typed](const QString &text) {
+                         typed = text.trimmed();
+                         return HexText::toPattern(text);
+                     });
     if (!pattern)
         return;
     pattern_ = pattern->bytes;
@@ -266,9 +267,8 @@ void HexEditing::showCursor() {
     else if (length == 1)
         cursorPanel_->setText(Texts::CursorAt().arg(address(start)));
     else
-        cursorPanel_->setText(Texts::Selected()
-                                  .arg(address(start), address(start + length - 1))
-                                  .arg(length));
+        cursorPanel_->setText(
+            Texts::Selected().arg(address(start), address(start + length - 1)).arg(length));
 }
 
 void HexEditing::showUnsaved(bool unsaved) {

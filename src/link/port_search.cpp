@@ -20,9 +20,8 @@ void PortSearch::showNotFound() {
 }
 
 QString PortSearch::refusalText(SerialPort::OpenFailure reason, const QString &device) {
-    return reason == SerialPort::OpenFailure::Denied
-               ? Texts::PortDenied().arg(device)
-               : Texts::PortBusy().arg(device);
+    return reason == SerialPort::OpenFailure::Denied ? Texts::PortDenied().arg(device)
+                                                     : Texts::PortBusy().arg(device);
 }
 
 void PortSearch::reportRefusal(const SerialPort &port) {

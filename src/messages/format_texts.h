@@ -11,8 +11,10 @@ namespace FormatTexts {
 
 // The entries that the open and save dialogs offer after the .BIN entry.
 inline QString ImageEntries() {
-    return QCoreApplication::translate("FormatTexts", "Intel HEX 文件(*.hex;*.ihx)|*.hex;*.ihx|"
-    "Motorola S 记录文件(*.s19;*.s28;*.s37;*.srec;*.mot)|*.s19;*.s28;*.s37;*.srec;*.mot");
+    return QCoreApplication::translate(
+        "FormatTexts",
+        "Intel HEX 文件(*.hex;*.ihx)|*.hex;*.ihx|"
+        "Motorola S 记录文件(*.s19;*.s28;*.s37;*.srec;*.mot)|*.s19;*.s28;*.s37;*.srec;*.mot");
 }
 
 // The dialogs' whole filter: .BIN first, exactly as before.
@@ -26,7 +28,8 @@ inline QString FileFilter() {
 // 数据大小为： 200字节" (the data bytes the file held).
 //: %1 is the file path, %2 the format's name, %3 the data bytes the file held.
 inline QString FormatStatus() {
-    return QCoreApplication::translate("FormatTexts", "正在编辑：%1    文件格式为：%2    数据大小为： %3字节");
+    return QCoreApplication::translate("FormatTexts",
+                                       "正在编辑：%1    文件格式为：%2    数据大小为： %3字节");
 }
 inline QString IntelHexName() {
     return QCoreApplication::translate("FormatTexts", "Intel HEX");
@@ -82,7 +85,9 @@ inline QString Differ() {
 }
 //: %1 is the address, %2 the byte in the buffer, %3 the byte in the file, all hexadecimal.
 inline QString FirstDifference() {
-    return QCoreApplication::translate("FormatTexts", "第一个不同的数据位置为: %1H    电脑数据为：  %2H   文件数据为：  %3H   !!!");
+    return QCoreApplication::translate(
+        "FormatTexts",
+        "第一个不同的数据位置为: %1H    电脑数据为：  %2H   文件数据为：  %3H   !!!");
 }
 // "缓冲区数据与文件 X 有 3 个字节不同！" CR LF "第一个不同的数据位置为: 0012H
 // 电脑数据为：  12H   文件数据为：  34H   !!!" CR LF "不同的数据已在数据区中用颜色标出。"
@@ -91,7 +96,8 @@ inline QString Marked() {
 }
 // Another size: "文件数据长度为 100 字节，芯片容量为 256 字节，只比较了前 100 字节！"
 inline QString LengthDiffers() {
-    return QCoreApplication::translate("FormatTexts", "文件数据长度为 %1 字节，芯片容量为 %2 字节，只比较了前 %3 字节！");
+    return QCoreApplication::translate(
+        "FormatTexts", "文件数据长度为 %1 字节，芯片容量为 %2 字节，只比较了前 %3 字节！");
 }
 
 }  // namespace FormatTexts

@@ -8,19 +8,23 @@ namespace ProductionTexts {
 
 // Refusals of a serial profile, before any box is touched.
 inline QString BadSize() {
-    return QCoreApplication::translate("ProductionTexts", "序列号字段的长度必须是 1 到 8 字节，不是 %1");
+    return QCoreApplication::translate("ProductionTexts",
+                                       "序列号字段的长度必须是 1 到 8 字节，不是 %1");
 }
 inline QString BadStep() {
     return QCoreApplication::translate("ProductionTexts", "序列号的步长必须至少为 1");
 }
 inline QString PastCapacity() {
-    return QCoreApplication::translate("ProductionTexts", "序列号字段 %1H～%2H 超出了芯片 %3 的容量（%4 字节）");
+    return QCoreApplication::translate("ProductionTexts",
+                                       "序列号字段 %1H～%2H 超出了芯片 %3 的容量（%4 字节）");
 }
 inline QString Overlapping() {
-    return QCoreApplication::translate("ProductionTexts", "序列号字段 %1H～%2H 与字段 %3H～%4H 重叠");
+    return QCoreApplication::translate("ProductionTexts",
+                                       "序列号字段 %1H～%2H 与字段 %3H～%4H 重叠");
 }
 inline QString DoesNotFit() {
-    return QCoreApplication::translate("ProductionTexts", "序列号 %1 放不进 %2 字节的 %3 格式字段（最大为 %4）");
+    return QCoreApplication::translate("ProductionTexts",
+                                       "序列号 %1 放不进 %2 字节的 %3 格式字段（最大为 %4）");
 }
 inline QString EndBeforeStart() {
     return QCoreApplication::translate("ProductionTexts", "最后一个序列号 %1 小于第一个序列号 %2");
@@ -28,7 +32,8 @@ inline QString EndBeforeStart() {
 
 // The journal.
 inline QString NoDriver() {
-    return QCoreApplication::translate("ProductionTexts", "无法打开生产记录 %1：没有安装 Qt 的 %2 数据库驱动（Debian：%3）");
+    return QCoreApplication::translate(
+        "ProductionTexts", "无法打开生产记录 %1：没有安装 Qt 的 %2 数据库驱动（Debian：%3）");
 }
 inline QString CannotOpen() {
     return QCoreApplication::translate("ProductionTexts", "无法打开生产记录 %1：%2");
@@ -37,11 +42,15 @@ inline QString JournalFailed() {
     return QCoreApplication::translate("ProductionTexts", "生产记录 %1 出错：%2");
 }
 inline QString BadLocation() {
-    return QCoreApplication::translate("ProductionTexts", "无法识别的生产记录位置：%1（文件路径，或 postgresql://用户@主机:端口/数据库）");
+    return QCoreApplication::translate(
+        "ProductionTexts",
+        "无法识别的生产记录位置：%1（文件路径，或 postgresql://用户@主机:端口/数据库）");
 }
 inline QString JobDiffers() {
-    return QCoreApplication::translate("ProductionTexts", "作业 %1 已经存在，但它的%2不同（记录中为 %3，现在为 %4）；请用 --job "
-    "给新作业起个名字");
+    return QCoreApplication::translate(
+        "ProductionTexts",
+        "作业 %1 已经存在，但它的%2不同（记录中为 %3，现在为 %4）；请用 --job "
+        "给新作业起个名字");
 }
 inline QString JobModel() {
     return QCoreApplication::translate("ProductionTexts", "芯片型号");
@@ -56,19 +65,22 @@ inline QString NoSerial() {
     return QCoreApplication::translate("ProductionTexts", "无序列号");
 }
 inline QString JobAtEnd() {
-    return QCoreApplication::translate("ProductionTexts", "作业 %1 的序列号已经用完（最后一个为 %2）");
+    return QCoreApplication::translate("ProductionTexts",
+                                       "作业 %1 的序列号已经用完（最后一个为 %2）");
 }
 inline QString JobContinues() {
     return QCoreApplication::translate("ProductionTexts", "作业 %1：继续，下一个序列号为 %2");
 }
 inline QString StartIgnored() {
-    return QCoreApplication::translate("ProductionTexts", "作业 %1 已经存在，--serial-start 只用于新作业，这里不起作用");
+    return QCoreApplication::translate(
+        "ProductionTexts", "作业 %1 已经存在，--serial-start 只用于新作业，这里不起作用");
 }
 inline QString JobMade() {
     return QCoreApplication::translate("ProductionTexts", "新作业 %1：第一个序列号为 %2");
 }
 inline QString NeedSerialAt() {
-    return QCoreApplication::translate("ProductionTexts", "作业 %1 还不存在：新作业的序列号需要用 --serial-at 给出位置");
+    return QCoreApplication::translate(
+        "ProductionTexts", "作业 %1 还不存在：新作业的序列号需要用 --serial-at 给出位置");
 }
 inline QString NoSuchJob() {
     return QCoreApplication::translate("ProductionTexts", "生产记录中没有作业 %1");

@@ -29,7 +29,8 @@ inline QString QuestionTitle() {
 
 // The maker's contact details are placeholders until the maker supplies them.
 inline QString ContactLine() {
-    return QCoreApplication::translate("Texts", "服务电话：000-00000000    电子邮件：support@example.com");
+    return QCoreApplication::translate("Texts",
+                                       "服务电话：000-00000000    电子邮件：support@example.com");
 }
 inline QString TelephoneLine() {
     return QCoreApplication::translate("Texts", "服务电话：000-00000000");
@@ -37,7 +38,8 @@ inline QString TelephoneLine() {
 
 // Main window.
 inline QString MainCaption() {
-    return QCoreApplication::translate("Texts", "ZELTRON－存储器编程器软件V3.0    Harvenco欢迎您！  本公司全部产品办理邮购");
+    return QCoreApplication::translate(
+        "Texts", "ZELTRON－存储器编程器软件V3.0    Harvenco欢迎您！  本公司全部产品办理邮购");
 }
 inline QString WelcomeBanner() {
     return QCoreApplication::translate("Texts", "欢迎使用 ZELTRON 存储器编程器");
@@ -69,26 +71,35 @@ inline QString Series24() {
 inline QString Series93() {
     return QCoreApplication::translate("Texts", "93 系列 EEPROM");
 }
-inline QString AddressHeading() { return QStringLiteral("ADDRESS"); }
+inline QString AddressHeading() {
+    return QStringLiteral("ADDRESS");
+}
 inline QString EditHint() {
     return QCoreApplication::translate("Texts", "鼠标左键双击当前数据，可对当前数据进行修改编辑");
 }
-inline QString PercentDesign() { return QStringLiteral("99.99%"); }
-inline QString PercentStart() { return QStringLiteral("0.00%"); }
+inline QString PercentDesign() {
+    return QStringLiteral("99.99%");
+}
+inline QString PercentStart() {
+    return QStringLiteral("0.00%");
+}
 inline QString ProgressHeading() {
     return QCoreApplication::translate("Texts", "  操    作  完成比例");
 }
 
 // Status texts.
 inline QString StartupStatus() {
-    return QCoreApplication::translate("Texts", "您还没有打开文件，系统默认芯片为24C02，芯片容量为256字节，缓冲区为全 FF。 ");
+    return QCoreApplication::translate(
+        "Texts", "您还没有打开文件，系统默认芯片为24C02，芯片容量为256字节，缓冲区为全 FF。 ");
 }
 inline QString NewFileStatus() {
-    return QCoreApplication::translate("Texts", "您还没有打开文件，默认新建文件芯片为24C02，芯片容量为256字节，缓冲区为全 FF。 ");
+    return QCoreApplication::translate(
+        "Texts", "您还没有打开文件，默认新建文件芯片为24C02，芯片容量为256字节，缓冲区为全 FF。 ");
 }
 //: %1 is the chip model, %2 its capacity in bytes.
 inline QString ModelStatus() {
-    return QCoreApplication::translate("Texts", "您还没有打开文件，您选择芯片为%1，芯片容量为%2字节，缓冲区为全 FF。 ");
+    return QCoreApplication::translate(
+        "Texts", "您还没有打开文件，您选择芯片为%1，芯片容量为%2字节，缓冲区为全 FF。 ");
 }
 //: %1 is the file path, %2 its size in bytes.
 inline QString EditingStatus() {
@@ -125,13 +136,17 @@ inline QString FailureHint() {
 
 // Link supervision.
 inline QString CommunicationFault() {
-    return QCoreApplication::translate("Texts", "编程器通讯故障，请按编程器  复位键 或 重新拔插一次编程器USB通讯电缆， 重新建立通讯！！");
+    return QCoreApplication::translate(
+        "Texts",
+        "编程器通讯故障，请按编程器  复位键 或 重新拔插一次编程器USB通讯电缆， 重新建立通讯！！");
 }
 
 // A port that is there but cannot be opened, said once in the status bar.
 //: %1 is the serial device.
 inline QString PortDenied() {
-    return QCoreApplication::translate("Texts", "无权使用串口 %1：请把当前用户加入 dialout 组（sudo adduser $USER dialout），重新登录后再试。");
+    return QCoreApplication::translate("Texts",
+                                       "无权使用串口 %1：请把当前用户加入 dialout 组（sudo adduser "
+                                       "$USER dialout），重新登录后再试。");
 }
 //: %1 is the serial device.
 inline QString PortBusy() {
@@ -140,23 +155,30 @@ inline QString PortBusy() {
 
 // Chip operations.
 inline QString WriteConfirm() {
-    return QCoreApplication::translate("Texts", "写芯片操作将会将当前芯片的全部内容擦除，您确认要写芯片吗？");
+    return QCoreApplication::translate(
+        "Texts", "写芯片操作将会将当前芯片的全部内容擦除，您确认要写芯片吗？");
 }
 inline QString AutoConfirm() {
-    return QCoreApplication::translate("Texts", "自动操作将会将当前芯片的全部内容擦除后写入新数据，您确认要写芯片吗？");
+    return QCoreApplication::translate(
+        "Texts", "自动操作将会将当前芯片的全部内容擦除后写入新数据，您确认要写芯片吗？");
 }
 inline QString EraseConfirm() {
-    return QCoreApplication::translate("Texts", "擦除操作会将当前芯片的全部内容擦除，您确认要擦除芯片数据吗？");
+    return QCoreApplication::translate(
+        "Texts", "擦除操作会将当前芯片的全部内容擦除，您确认要擦除芯片数据吗？");
 }
 inline QString ReadBlockFailed() {
-    return QCoreApplication::translate("Texts", "读芯片失败,"
-    "请检查编程器USB编程电缆是否连接好，芯片型号选择是否正确，注意02－16和32－64不能混用，否则错误"
-    "！！！！");
+    return QCoreApplication::translate("Texts",
+                                       "读芯片失败,"
+                                       "请检查编程器USB编程电缆是否连接好，芯片型号选择是否正确，注"
+                                       "意02－16和32－64不能混用，否则错误"
+                                       "！！！！");
 }
 inline QString WriteBlockFailed() {
-    return QCoreApplication::translate("Texts", "写芯片失败,"
-    "请检查编程器USB编程电缆是否连接好，芯片型号选择是否正确，注意02－16和32－64不能混用，93C46-"
-    "93C86之间也不要互相代换，否则错误！！！！");
+    return QCoreApplication::translate("Texts",
+                                       "写芯片失败,"
+                                       "请检查编程器USB编程电缆是否连接好，芯片型号选择是否正确，注"
+                                       "意02－16和32－64不能混用，93C46-"
+                                       "93C86之间也不要互相代换，否则错误！！！！");
 }
 inline QString VerifyBlockFailed() {
     return QCoreApplication::translate("Texts", "校验片失败,");
@@ -178,7 +200,8 @@ inline QString EraseSucceeded() {
 }
 //: %1 is the address, %2 the byte in the computer, %3 the byte in the chip, all hexadecimal.
 inline QString DiffReport() {
-    return QCoreApplication::translate("Texts", "校验芯片失败！数据位置为: %1H    电脑数据为：  %2H   芯片数据为：  %3H   !!!");
+    return QCoreApplication::translate(
+        "Texts", "校验芯片失败！数据位置为: %1H    电脑数据为：  %2H   芯片数据为：  %3H   !!!");
 }
 // "查空": "芯片不为空！数据位置为: 01FFH   芯片数据为：  00H   !!!".
 inline QString BlankSucceeded() {
@@ -186,7 +209,8 @@ inline QString BlankSucceeded() {
 }
 //: %1 is the address, %2 the byte in the chip, both hexadecimal.
 inline QString NotBlankReport() {
-    return QCoreApplication::translate("Texts", "芯片不为空！数据位置为: %1H   芯片数据为：  %2H   !!!");
+    return QCoreApplication::translate("Texts",
+                                       "芯片不为空！数据位置为: %1H   芯片数据为：  %2H   !!!");
 }
 // An operation stopped by the user: how far it got, then what that leaves
 // behind (%1: the bytes done).
@@ -194,30 +218,40 @@ inline QString Stopped() {
     return QCoreApplication::translate("Texts", "已停止：完成 %1/%2 块。");
 }
 inline QString StoppedRead() {
-    return QCoreApplication::translate("Texts", "读芯片没有完成（只读出了前 %1 字节），缓冲区数据没有改变。");
+    return QCoreApplication::translate(
+        "Texts", "读芯片没有完成（只读出了前 %1 字节），缓冲区数据没有改变。");
 }
 inline QString StoppedWrite() {
-    return QCoreApplication::translate("Texts", "写芯片没有完成：芯片中只有前 %1 字节是新写入的数据，其余仍是原来的内容，请重新写芯片！！");
+    return QCoreApplication::translate(
+        "Texts",
+        "写芯片没有完成：芯片中只有前 %1 字节是新写入的数据，其余仍是原来的内容，请重新写芯片！！");
 }
 inline QString StoppedAutoWrite() {
-    return QCoreApplication::translate("Texts", "自动操作没有完成：芯片中只有前 %1 字节是新写入的数据，其余仍是原来的内容，没有进行校验！！");
+    return QCoreApplication::translate("Texts",
+                                       "自动操作没有完成：芯片中只有前 %1 "
+                                       "字节是新写入的数据，其余仍是原来的内容，没有进行校验！！");
 }
 inline QString StoppedVerify() {
-    return QCoreApplication::translate("Texts", "校验没有完成：只比对了前 %1 字节，这部分数据一致。");
+    return QCoreApplication::translate("Texts",
+                                       "校验没有完成：只比对了前 %1 字节，这部分数据一致。");
 }
 inline QString StoppedAutoVerify() {
-    return QCoreApplication::translate("Texts", "自动操作没有完成：芯片已全部写入，校验只比对了前 %1 字节，这部分数据一致。");
+    return QCoreApplication::translate(
+        "Texts", "自动操作没有完成：芯片已全部写入，校验只比对了前 %1 字节，这部分数据一致。");
 }
 inline QString StoppedErase() {
-    return QCoreApplication::translate("Texts", "擦除没有完成：芯片中只有前 %1 字节已擦除为 FFH，其余仍是原来的内容。");
+    return QCoreApplication::translate(
+        "Texts", "擦除没有完成：芯片中只有前 %1 字节已擦除为 FFH，其余仍是原来的内容。");
 }
 inline QString StoppedBlank() {
-    return QCoreApplication::translate("Texts", "查空没有完成：前 %1 字节为空（全部为 FFH），其余没有检查。");
+    return QCoreApplication::translate(
+        "Texts", "查空没有完成：前 %1 字节为空（全部为 FFH），其余没有检查。");
 }
 
 // A read, a load, a model change, "新建" or the exit would discard byte edits.
 inline QString UnsavedEditsQuestion() {
-    return QCoreApplication::translate("Texts", "缓冲区中的数据已被修改，还没有保存或写入芯片。是否先保存这些修改？");
+    return QCoreApplication::translate(
+        "Texts", "缓冲区中的数据已被修改，还没有保存或写入芯片。是否先保存这些修改？");
 }
 inline QString SaveButton() {
     return QCoreApplication::translate("Texts", "保存");
@@ -248,12 +282,15 @@ inline QString EditPromptLine2() {
     return QCoreApplication::translate("Texts", "这个数据只能是0－9或A－F或它们的组合！！");
 }
 inline QString EditInvalid() {
-    return QCoreApplication::translate("Texts", "您输入的数字无效！必须输入16进制数据，且不能超过 FFH ");
+    return QCoreApplication::translate("Texts",
+                                       "您输入的数字无效！必须输入16进制数据，且不能超过 FFH ");
 }
 
 // The hex view beyond the byte edit: the characters beside the grid, the
 // edit menu, its boxes and the status panels.
-inline QString AsciiHeading() { return QStringLiteral("ASCII"); }
+inline QString AsciiHeading() {
+    return QStringLiteral("ASCII");
+}
 inline QString EditMenu() {
     return QCoreApplication::translate("Texts", "编辑(&E)");
 }
@@ -298,26 +335,32 @@ inline QString StepFill() {
     return QCoreApplication::translate("Texts", "填充数据");
 }
 inline QString PasteInvalid() {
-    return QCoreApplication::translate("Texts", "剪贴板中的内容不是十六进制数据，不能粘贴！只能粘贴由0－9、A－F和空格组成的数据，如 0A 1B 2C ");
+    return QCoreApplication::translate("Texts",
+                                       "剪贴板中的内容不是十六进制数据，不能粘贴！只能粘贴由0－9、A"
+                                       "－F和空格组成的数据，如 0A 1B 2C ");
 }
 inline QString FillTitle() {
     return QCoreApplication::translate("Texts", "填充数据");
 }
 inline QString FillPrompt() {
-    return QCoreApplication::translate("Texts", "请输入一个十六进制数值，选中的数据将全部改为这个数值，数值不应超过FFH！！");
+    return QCoreApplication::translate(
+        "Texts", "请输入一个十六进制数值，选中的数据将全部改为这个数值，数值不应超过FFH！！");
 }
 inline QString GoToTitle() {
     return QCoreApplication::translate("Texts", "转到地址");
 }
 inline QString GoToPrompt() {
-    return QCoreApplication::translate("Texts", "请输入要转到的十六进制地址，如 1F0、0x1F0 或 1F0H：");
+    return QCoreApplication::translate("Texts",
+                                       "请输入要转到的十六进制地址，如 1F0、0x1F0 或 1F0H：");
 }
 inline QString GoToInvalid() {
-    return QCoreApplication::translate("Texts", "您输入的地址无效！必须输入16进制地址，如 1F0、0x1F0 或 1F0H ");
+    return QCoreApplication::translate(
+        "Texts", "您输入的地址无效！必须输入16进制地址，如 1F0、0x1F0 或 1F0H ");
 }
 //: %1 is the capacity in bytes, %2 the last address.
 inline QString GoToBeyond() {
-    return QCoreApplication::translate("Texts", "您输入的地址超出了芯片容量！芯片容量为%1字节，地址只能是 000000H 到 %2！！");
+    return QCoreApplication::translate(
+        "Texts", "您输入的地址超出了芯片容量！芯片容量为%1字节，地址只能是 000000H 到 %2！！");
 }
 inline QString FindTitle() {
     return QCoreApplication::translate("Texts", "查找数据");
@@ -327,7 +370,9 @@ inline QString FindPrompt() {
         "Texts", "请输入要查找的十六进制数据，如 0A 1B 2C；\n查找文本请加引号，如 \"ABC\"："));
 }
 inline QString FindInvalid() {
-    return QCoreApplication::translate("Texts", "您输入的查找内容无效！十六进制数据每个字节为两位，如 0A 1B 2C，查找文本请加引号，如 \"ABC\" ");
+    return QCoreApplication::translate("Texts",
+                                       "您输入的查找内容无效！十六进制数据每个字节为两位，如 0A 1B "
+                                       "2C，查找文本请加引号，如 \"ABC\" ");
 }
 //: %1 is what was searched for.
 inline QString NotFound() {
@@ -387,7 +432,9 @@ inline QString PreviousDifference() {
     return QCoreApplication::translate("Texts", "上一个差异");
 }
 //: %1 and %2 are the first and last address of a run, %3 what it holds.
-inline QString StripRun() { return QCoreApplication::translate("Texts", "%1－%2：%3"); }
+inline QString StripRun() {
+    return QCoreApplication::translate("Texts", "%1－%2：%3");
+}
 inline QString StripHint() {
     return QCoreApplication::translate("Texts", "单击或拖动可翻到该页。");
 }
@@ -403,10 +450,12 @@ inline QString FileFilter() {
     return QCoreApplication::translate("Texts", "二进制文件(*.BIN)|*.BIN|所有文件(*.*)|*.*");
 }
 inline QString FileTooLarge() {
-    return QCoreApplication::translate("Texts", "选择的文件大小大于您选择的芯片型号容量，请重新选择！！");
+    return QCoreApplication::translate("Texts",
+                                       "选择的文件大小大于您选择的芯片型号容量，请重新选择！！");
 }
 inline QString SaveFailed() {
-    return QCoreApplication::translate("Texts", "文件 %1 保存失败，数据没有存入电脑！请检查磁盘空间和文件权限后重新保存！！");
+    return QCoreApplication::translate(
+        "Texts", "文件 %1 保存失败，数据没有存入电脑！请检查磁盘空间和文件权限后重新保存！！");
 }
 inline QString LoadFailed() {
     return QCoreApplication::translate("Texts", "文件 %1 读取失败，缓冲区数据没有改变！！");
@@ -415,7 +464,8 @@ inline QString RecentMenu() {
     return QCoreApplication::translate("Texts", "最近打开的文件");
 }
 inline QString RecentMissing() {
-    return QCoreApplication::translate("Texts", "文件 %1 不存在（可能已被移动、改名或删除），已从最近打开的文件列表中去掉。");
+    return QCoreApplication::translate(
+        "Texts", "文件 %1 不存在（可能已被移动、改名或删除），已从最近打开的文件列表中去掉。");
 }
 inline QString CreatePrompt() {
     return QCoreApplication::translate("Texts", "该文件不存在。\n要创建该文件吗？");

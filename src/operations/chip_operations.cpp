@@ -30,9 +30,9 @@ ChipOperations::ChipOperations(ChipBuffer &buffer, ProgrammerLink &link, Dialogs
       progress_(progress) {}
 
 QString ChipOperations::differenceReport(qint32 position, quint8 pcByte, quint8 chipByte) {
-    return Texts::DiffReport()
-        .arg(QStringLiteral("%1").arg(position, 4, 16, QLatin1Char('0')).toUpper(),
-             QString::number(pcByte, 16).toUpper(), QString::number(chipByte, 16).toUpper());
+    return Texts::DiffReport().arg(
+        QStringLiteral("%1").arg(position, 4, 16, QLatin1Char('0')).toUpper(),
+        QString::number(pcByte, 16).toUpper(), QString::number(chipByte, 16).toUpper());
 }
 
 QString ChipOperations::notBlankReport(qint32 position, quint8 chipByte) {

@@ -53,7 +53,8 @@ QString ChipResult::text() const {
     using namespace ProductionTexts;
     switch (status) {
         case Status::Mismatch:
-            return MismatchAt().arg(OutcomeMismatch())
+            return MismatchAt()
+                .arg(OutcomeMismatch())
                 .arg(mismatchAt, 4, 16, QLatin1Char('0'))
                 .toUpper();
         case Status::Absent:

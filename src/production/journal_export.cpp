@@ -19,8 +19,9 @@ QString hex(qint64 value, int digits) {
 
 QStringList header() {
     using namespace ProductionTexts;
-    return {ColumnRecord(),  ColumnJob(),     ColumnModel(), ColumnStation(), ColumnSite(),     ColumnSerial(),
-            ColumnWritten(), ColumnStarted(), ColumnEnded(), ColumnOutcome(), ColumnMismatch(), ColumnCrc()};
+    return {ColumnRecord(), ColumnJob(),     ColumnModel(),    ColumnStation(),
+            ColumnSite(),   ColumnSerial(),  ColumnWritten(),  ColumnStarted(),
+            ColumnEnded(),  ColumnOutcome(), ColumnMismatch(), ColumnCrc()};
 }
 
 QStringList fields(const JournalRecord &r) {

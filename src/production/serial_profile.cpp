@@ -28,12 +28,13 @@ QString SerialProfile::problem(qint32 capacity, const QString &model) const {
             const SerialField &other = fields[j];
             if (first < other.address + other.size && other.address <= lastByte)
                 return Overlapping().arg(hex(first), hex(lastByte), hex(other.address),
-                                       hex(other.address + other.size - 1));
+                                         hex(other.address + other.size - 1));
         }
         const qint64 largest = SerialFormat::largest(field.kind, field.size);
         for (const qint64 number : {start, end}) {
             if (number != NoEnd && (number < 0 || number > largest))
-                return DoesNotFit().arg(number)
+                return DoesNotFit()
+                    .arg(number)
                     .arg(field.size)
                     .arg(SerialFormat::name(field.kind))
                     .arg(largest);

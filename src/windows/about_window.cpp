@@ -74,11 +74,11 @@ AboutWindow::AboutWindow(SysInfoLauncher &launcher, QWidget *parent) : QDialog(p
     auto *disclaimer = new QVBoxLayout;
     disclaimer->addWidget(lblDisclaimer);
     if (QFileInfo::exists(InstalledLicence)) {
-        QLabel *lblLicence = makeLabel(
-            QStringLiteral("lblLicence"),
-            QStringLiteral("<a href=\"%1\">%2</a>")
-                .arg(QUrl::fromLocalFile(InstalledLicence).toString(), InfoTexts::AboutLicenceLink()),
-            this);
+        QLabel *lblLicence = makeLabel(QStringLiteral("lblLicence"),
+                                       QStringLiteral("<a href=\"%1\">%2</a>")
+                                           .arg(QUrl::fromLocalFile(InstalledLicence).toString(),
+                                                InfoTexts::AboutLicenceLink()),
+                                       this);
         lblLicence->setOpenExternalLinks(true);
         disclaimer->addWidget(lblLicence);
     }

@@ -156,8 +156,9 @@ void Form1::lockBufferCommands() {
     // each item's own state (undo, redo) for when it comes back.
     auto *commands = new QActionGroup(this);
     commands->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
-    for (const char *name : {"fnew", "fopen", "fsave", "fcompare", "fundo", "fredo", "fpaste",
-                             "ffill", "fgoto", "ffind", "ffindnext", "production", "flangzh", "flangen"})
+    for (const char *name :
+         {"fnew", "fopen", "fsave", "fcompare", "fundo", "fredo", "fpaste", "ffill", "fgoto",
+          "ffind", "ffindnext", "production", "flangzh", "flangen"})
         commands->addAction(findChild<QAction *>(QLatin1String(name)));
     for (QAction *model : modelActions_)
         commands->addAction(model);

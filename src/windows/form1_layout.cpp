@@ -144,8 +144,9 @@ void Form1::buildMenus() {
     addItem(settings, "ffont", tr("字体设置"), QKeySequence(Qt::CTRL | Qt::Key_Z));
     addSeparator(settings, "p567");
     // Beside the specified items: the language of the next start.
-    languageMenu_ = new LanguageMenu(settings, Language::current(), dialogs_,
-                                     [this](Language::Choice choice) { memory_.setLanguage(choice); });
+    languageMenu_ =
+        new LanguageMenu(settings, Language::current(), dialogs_,
+                         [this](Language::Choice choice) { memory_.setLanguage(choice); });
 
     icoprate = addMenu(bar, "icoprate", tr("芯片操作(&O)"));
     QMenu *cselect = addMenu(icoprate, "cselect", tr("芯片选择(&X)"));
@@ -210,28 +211,22 @@ void Form1::buildToolButtons() {
         toolBar->addWidget(button);
         return button;
     };
-    Command4 = add("Command4", tr("打开"), tr("打开已保存的存储器数据"),
-                   ToolIcons::Kind::Open);
-    Command2 = add("Command2", tr("保存"),
-                   tr("把数据存入电脑，以便以后使用"), ToolIcons::Kind::Save);
-    Command6 = add("Command6", tr("读芯片"), tr("读取芯片内容"),
-                   ToolIcons::Kind::Read);
-    Command7 = add("Command7", tr("写芯片"), tr("把当前显示数据写入芯片"),
-                   ToolIcons::Kind::Write);
-    Command8 =
-        add("Command8", tr("校验"),
-            tr("把芯片数据和当前电脑数据比对，看是否一致"), ToolIcons::Kind::Verify);
-    Command9 = add("Command9", tr("擦除"),
-                   tr("擦除当前芯片，即把芯片全部写入 FFH"), ToolIcons::Kind::Erase);
-    Command10 = add("Command10", tr("自动"),
-                    tr("先把当前数据写入芯片，再把芯片数据和当前数据进行比对"),
-                    ToolIcons::Kind::Auto);
-    Command11 =
-        add("Command11", tr("测试"),
-            tr("测试当前编程器是否联机,联机使用时，程序每3秒钟自动检测一次！！"),
-            ToolIcons::Kind::Test);
-    Command12 = add("Command12", tr("退出"), tr("退出芯片读写编程系统"),
-                    ToolIcons::Kind::Exit);
+    Command4 = add("Command4", tr("打开"), tr("打开已保存的存储器数据"), ToolIcons::Kind::Open);
+    Command2 =
+        add("Command2", tr("保存"), tr("把数据存入电脑，以便以后使用"), ToolIcons::Kind::Save);
+    Command6 = add("Command6", tr("读芯片"), tr("读取芯片内容"), ToolIcons::Kind::Read);
+    Command7 = add("Command7", tr("写芯片"), tr("把当前显示数据写入芯片"), ToolIcons::Kind::Write);
+    Command8 = add("Command8", tr("校验"), tr("把芯片数据和当前电脑数据比对，看是否一致"),
+                   ToolIcons::Kind::Verify);
+    Command9 = add("Command9", tr("擦除"), tr("擦除当前芯片，即把芯片全部写入 FFH"),
+                   ToolIcons::Kind::Erase);
+    Command10 =
+        add("Command10", tr("自动"), tr("先把当前数据写入芯片，再把芯片数据和当前数据进行比对"),
+            ToolIcons::Kind::Auto);
+    Command11 = add("Command11", tr("测试"),
+                    tr("测试当前编程器是否联机,联机使用时，程序每3秒钟自动检测一次！！"),
+                    ToolIcons::Kind::Test);
+    Command12 = add("Command12", tr("退出"), tr("退出芯片读写编程系统"), ToolIcons::Kind::Exit);
     cmdStop = add("cmdStop", Texts::StopButton(), Texts::StopTip(), ToolIcons::Kind::Stop);
 }
 

@@ -135,7 +135,8 @@ QWidget *ProductionWindow::buildRecords() {
     auto *layout = new QVBoxLayout(box);
     records_ = new QTableWidget(0, 4, box);
     records_->setObjectName(QStringLiteral("records"));
-    records_->setHorizontalHeaderLabels({ColumnEnded(), ColumnSite(), ColumnSerial(), ColumnOutcome()});
+    records_->setHorizontalHeaderLabels(
+        {ColumnEnded(), ColumnSite(), ColumnSerial(), ColumnOutcome()});
     records_->horizontalHeader()->setStretchLastSection(true);
     records_->verticalHeader()->hide();
     records_->setEditTriggers(QAbstractItemView::NoEditTriggers);
