@@ -10,7 +10,6 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -93,22 +92,6 @@ void verifyCaptionsFit(const QWidget *window) {
                 widget->fontMetrics().horizontalAdvance(line) <= widget->contentsRect().width(),
                 qPrintable(QStringLiteral("%1 (%2)").arg(line, widget->objectName())));
     }
-}
-
-CliProcess::Run runIn(const QString &program, const QStringList &arguments,
-                      const QMap<QString, QString> &environment) {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (auto it = environment.begin(); it != environment.end(); ++it)
-        env.insert(it.key(), it.value());
-    process.setProcessEnvironment(env);
-    process.start(program, arguments);
-    CliProcess::Run run;
-    if (process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit)
-        run.code = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
 }
 
 const QMap<QString, QString> EnglishUser{{QStringLiteral("LANGUAGE"), QStringLiteral("en_GB")},
@@ -234,11 +217,11 @@ private slots:
 
         QMap<QString, QString> environment = EnglishUser;
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-        const CliProcess::Run saved = runIn(PROGRAMMER_PATH, {"--help"}, environment);
+        const CliProcess::Run saved = CliProcess::runWith(PROGRAMMER_PATH, {"--help"}, environment);
         QVERIFY2(saved.out.startsWith(QStringLiteral("用法：eeprom-programmer")),
                  qPrintable(saved.out));
         const CliProcess::Run forced =
-            runIn(PROGRAMMER_PATH, {"--lang", "en", "--help"}, environment);
+            CliProcess::runWith(PROGRAMMER_PATH, {"--lang", "en", "--help"}, environment);
         QVERIFY2(forced.out.startsWith(QStringLiteral("Usage: eeprom-programmer")),
                  qPrintable(forced.out));
         verifyEnglish({forced.out}, "eeprom-programmer --lang en --help");
@@ -272,12 +255,12 @@ private slots:
         QFETCH(int, code);
         QFETCH(QString, expected);
         QTemporaryDir config;
-        const CliProcess::Run run = runIn(program, arguments,
-                                          {{"LANGUAGE", ""},
-                                           {"LC_ALL", ""},
-                                           {"LC_MESSAGES", ""},
-                                           {"LANG", language},
-                                           {"XDG_CONFIG_HOME", config.path()}});
+        const CliProcess::Run run = CliProcess::runWith(program, arguments,
+                                                        {{"LANGUAGE", ""},
+                                                         {"LC_ALL", ""},
+                                                         {"LC_MESSAGES", ""},
+                                                         {"LANG", language},
+                                                         {"XDG_CONFIG_HOME", config.path()}});
         QCOMPARE(run.code, code);
         const QString shown = code == 0 ? run.out : run.err;
         QVERIFY2(shown.startsWith(expected), qPrintable(shown));

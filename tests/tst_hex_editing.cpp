@@ -23,6 +23,7 @@
 #include "hexview/hex_cursor.h"
 #include "hexview/hex_editing.h"
 #include "hexview/hex_view.h"
+#include "messages/hexview_texts.h"
 #include "messages/texts.h"
 #include "support/form_rig.h"
 #include "support/test_files.h"

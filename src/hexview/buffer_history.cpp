@@ -1,7 +1,7 @@
 #include "hexview/buffer_history.h"
 
 #include "chips/chip_buffer.h"
-#include "messages/texts.h"
+#include "messages/hexview_texts.h"
 
 // `after` replaces the bytes from `position`; undone, the old ones return.
 class BufferHistory::Edit : public QUndoCommand {

@@ -4,7 +4,7 @@
 #include "hexview/buffer_history.h"
 #include "hexview/hex_view.h"
 #include "messages/dialogs.h"
-#include "messages/texts.h"
+#include "messages/hexview_texts.h"
 
 ByteEditor::ByteEditor(ChipBuffer &buffer, HexView &view, Dialogs &dialogs, BufferHistory &history)
     : buffer_(buffer), view_(view), dialogs_(dialogs), history_(history) {}

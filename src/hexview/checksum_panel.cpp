@@ -6,7 +6,7 @@
 
 #include "chips/checksums.h"
 #include "chips/chip_buffer.h"
-#include "messages/texts.h"
+#include "messages/hexview_texts.h"
 
 ChecksumPanel::ChecksumPanel(const ChipBuffer &buffer, QWidget *parent)
     : QWidget(parent), buffer_(buffer) {

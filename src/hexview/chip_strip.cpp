@@ -10,7 +10,7 @@
 #include "chips/chip_buffer.h"
 #include "hexview/hex_page_model.h"
 #include "hexview/mark_palette.h"
-#include "messages/texts.h"
+#include "messages/hexview_texts.h"
 
 namespace {
 

@@ -19,7 +19,7 @@
 #include "hexview/hex_view.h"
 #include "hexview/mark_colours.h"
 #include "messages/dialogs.h"
-#include "messages/texts.h"
+#include "messages/hexview_texts.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "hexview/chip_strip.h"
 #include "hexview/hex_ascii_column.h"
 #include "hexview/hex_cell_delegate.h"
-#include "messages/texts.h"
+#include "messages/hexview_texts.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "chips/byte_marks.h"
 #include "hexview/hex_cursor.h"
 #include "hexview/hex_view.h"
-#include "messages/texts.h"
+#include "messages/hexview_texts.h"
 
 MarkSteps::MarkSteps(const ByteMarks &marks, HexCursor &cursor, const HexView &view,
                      QObject *parent)

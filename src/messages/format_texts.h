@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 #include <QString>
-#include <QStringList>
 
-#include "texts.h"
+#include "messages/dialogs.h"
+#include "messages/texts.h"
 
 // Texts of the chip image formats, byte for byte.
 namespace FormatTexts {
@@ -19,9 +19,7 @@ inline QString ImageEntries() {
 
 // The dialogs' whole filter: .BIN first, exactly as before.
 inline QString FileFilter() {
-    QStringList parts = Texts::FileFilter().split(QLatin1Char('|'));
-    parts.insert(qMin<qsizetype>(2, parts.size()), ImageEntries());
-    return parts.join(QLatin1Char('|'));
+    return Dialogs::withEntries(Texts::FileFilter(), ImageEntries());
 }
 
 // The status after a HEX or S-record load: "正在编辑：X    文件格式为：Intel HEX

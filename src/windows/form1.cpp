@@ -28,6 +28,7 @@
 #include "link/port_search.h"
 #include "link/programmer_link.h"
 #include "messages/dialogs.h"
+#include "messages/hexview_texts.h"
 #include "messages/texts.h"
 #include "operations/box_loan.h"
 #include "operations/chip_operations.h"

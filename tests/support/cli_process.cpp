@@ -24,6 +24,17 @@ Run run(const QStringList &arguments) {
     return finish(tool);
 }
 
+Run runWith(const QString &program, const QStringList &arguments,
+            const QMap<QString, QString> &variables) {
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (auto it = variables.begin(); it != variables.end(); ++it)
+        environment.insert(it.key(), it.value());
+    tool.setProcessEnvironment(environment);
+    tool.start(program, arguments);
+    return finish(tool);
+}
+
 }  // namespace CliProcess
 
 PtyBox::PtyBox(const QStringList &more, const QByteArray &chip, const QByteArray &chip02) {

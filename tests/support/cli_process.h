@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -21,6 +22,9 @@ struct Run {
 void start(QProcess &tool, const QStringList &arguments);
 Run finish(QProcess &tool);
 Run run(const QStringList &arguments);
+// Any of the programs, with these variables set over the test's environment.
+Run runWith(const QString &program, const QStringList &arguments,
+            const QMap<QString, QString> &variables);
 
 }  // namespace CliProcess
 
